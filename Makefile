@@ -1,0 +1,39 @@
+# The two commands: `make run` and `make test`. Everything else is a step of them.
+SHELL := /bin/bash
+.PHONY: test run native-test fuzz-smoke windows-test bench fuzz clean
+
+test: native-test fuzz-smoke windows-test
+
+native-test:
+	@scripts/deps.sh core
+	cmake --preset native >/dev/null
+	cmake --build --preset native
+	ctest --preset native
+
+# A few seconds of the document-reader fuzzer over its seed corpus.
+fuzz-smoke:
+	@scripts/deps.sh core
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+	scripts/fuzz.sh 10
+
+# Five minutes of it: `make fuzz SECONDS=300`.
+SECONDS ?= 300
+fuzz:
+	@scripts/deps.sh core
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+	scripts/fuzz.sh $(SECONDS)
+
+bench:
+	@scripts/deps.sh core
+	cmake --preset bench >/dev/null
+	cmake --build --preset bench
+	build/bench/bench/tarnwell_bench
+
+windows-test:
+
+run:
+
+clean:
+	rm -rf build

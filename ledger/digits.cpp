@@ -1,0 +1,128 @@
+#include "ledger/digits.h"
+
+constexpr int fd = fractionDigits;
+
+template <std::size_t I, std::size_t L>
+void LoadDigits(const std::array<char, I>& integer, const DigitField<fractionDigits>& fraction,
+                DigitVector<L>& v)
+{
+    constexpr int n = int(I) - 1;  // digits before the zero byte
+    static_assert(int(L) >= n + fd);
+    for (int k = 0; k < fd; ++k) v[k] = fraction[fd - 1 - k] - '0';
+    for (int k = 0; k < n; ++k) v[fd + k] = integer[n - 1 - k] - '0';
+    for (int k = fd + n; k < int(L); ++k) v[k] = 0;
+}
+
+template <std::size_t L>
+void StoreDigits(const DigitVector<L>& v, std::array<char, L - fractionDigits + 1>& integer,
+                 DigitField<fractionDigits>& fraction)
+{
+    constexpr int n = int(L) - fd;
+    for (int k = 0; k < fd; ++k) fraction[k] = static_cast<char>(v[fd - 1 - k] + '0');
+    fraction[fd] = 0;
+    for (int k = 0; k < n; ++k) integer[k] = static_cast<char>(v[L - 1 - k] + '0');
+    integer[n] = 0;
+}
+
+template <std::size_t L>
+Magnitude CompareMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b)
+{
+    for (int k = int(L) - 1; k >= 0; --k) {
+        if (a[k] > b[k]) return Magnitude::Greater;
+        if (a[k] < b[k]) return Magnitude::Less;
+    }
+    return Magnitude::Equal;
+}
+
+// One carry moved up per cell: on digits this is the same sum as adding
+// cell by cell and rippling each carry at once.
+template <std::size_t L>
+bool AddMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b, DigitVector<L>& r)
+{
+    int32_t carry = 0;
+    for (std::size_t k = 0; k < L; ++k) {
+        int32_t s = a[k] + b[k] + carry;
+        carry = s >= 10;
+        r[k] = s - 10 * carry;
+    }
+    return carry == 0;
+}
+
+template <std::size_t L>
+void SubtractMagnitudes(const DigitVector<L>& x, const DigitVector<L>& y, DigitVector<L>& r)
+{
+    int32_t borrow = 0;
+    for (std::size_t k = 0; k < L; ++k) {
+        int32_t d = x[k] - borrow - y[k];
+        borrow = d < 0;
+        r[k] = d + 10 * borrow;
+    }
+}
+
+template <std::size_t L>
+bool AddSigned(char sa, const DigitVector<L>& a, char sb, const DigitVector<L>& b, char& sr,
+               DigitVector<L>& r)
+{
+    if (sa == sb) {
+        sr = sa;
+        return AddMagnitudes(a, b, r);
+    }
+    switch (CompareMagnitudes(a, b)) {
+    case Magnitude::Greater:
+        sr = sa;
+        SubtractMagnitudes(a, b, r);
+        break;
+    case Magnitude::Less:
+        sr = sb;
+        SubtractMagnitudes(b, a, r);
+        break;
+    case Magnitude::Equal:
+        sr = '+';
+        r.fill(0);
+        break;
+    }
+    return true;
+}
+
+// The rate has no integer part, so only its 20 fraction cells can be
+// nonzero. The digit products are summed per column first (at most
+// 20 x 81 per column, so 16 bits hold them) and carried once: the same exact
+// product, 40 decimals wide, as carrying after every product. The low 20
+// columns matter only for their carry into the kept part.
+bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate,
+                    AmountVector& r)
+{
+    constexpr int productCells = int(amountCells) + fd;  // 61
+    int16_t column[productCells] = {};
+    for (int j = 0; j < fd; ++j) {
+        const int16_t b = static_cast<int16_t>(rate[fd - 1 - j] - '0');
+        if (b == 0) continue;
+        for (int i = 0; i < int(amountCells); ++i)
+            column[i + j] = static_cast<int16_t>(column[i + j] + a[i] * b);
+    }
+    int32_t carry = 0;
+    for (int k = 0; k < productCells; ++k) {
+        int32_t s = column[k] + carry;
+        carry = s / 10;
+        if (k >= fd) r[k - fd] = s - 10 * carry;
+    }
+    return carry == 0;
+}
+
+using IntegerField = DigitField<amountIntegerDigits>;
+using TotalIntegerField = DigitField<totalIntegerDigits>;
+using FractionField = DigitField<fractionDigits>;
+
+template void LoadDigits(const IntegerField&, const FractionField&, AmountVector&);
+template void LoadDigits(const IntegerField&, const FractionField&, TotalVector&);
+template void LoadDigits(const TotalIntegerField&, const FractionField&, TotalVector&);
+template void StoreDigits(const AmountVector&, IntegerField&, FractionField&);
+template void StoreDigits(const TotalVector&, TotalIntegerField&, FractionField&);
+template Magnitude CompareMagnitudes(const AmountVector&, const AmountVector&);
+template Magnitude CompareMagnitudes(const TotalVector&, const TotalVector&);
+template bool AddMagnitudes(const AmountVector&, const AmountVector&, AmountVector&);
+template bool AddMagnitudes(const TotalVector&, const TotalVector&, TotalVector&);
+template void SubtractMagnitudes(const AmountVector&, const AmountVector&, AmountVector&);
+template void SubtractMagnitudes(const TotalVector&, const TotalVector&, TotalVector&);
+template bool AddSigned(char, const AmountVector&, char, const AmountVector&, char&, AmountVector&);
+template bool AddSigned(char, const TotalVector&, char, const TotalVector&, char&, TotalVector&);

@@ -1,0 +1,61 @@
+// Fixed-width decimal primitives over vectors of digit values.
+//
+// A DigitVector holds one decimal digit per cell, least significant first,
+// with exactly 20 fraction digits (cell 20 is the units digit). Signs are
+// carried beside the vectors as the characters "+" and "-". Nothing here
+// converts a value to a machine number or allocates memory.
+//
+// The inputs are always normalised (every cell 0 to 9): the editing code and
+// the document reader store only the characters "0" to "9".
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "ledger/ledger.h"
+
+template <std::size_t L>
+using DigitVector = std::array<int32_t, L>;
+
+constexpr std::size_t amountCells = amountIntegerDigits + fractionDigits;  // 41
+constexpr std::size_t totalCells = totalIntegerDigits + fractionDigits;    // 45
+
+using AmountVector = DigitVector<amountCells>;
+using TotalVector = DigitVector<totalCells>;
+
+enum class Magnitude { Less, Equal, Greater };
+
+// Loads an integer field of N digits and a 20-digit fraction field into a
+// vector of L cells; the cells above the integer digits are zero.
+template <std::size_t I, std::size_t L>
+void LoadDigits(const std::array<char, I>& integer, const DigitField<fractionDigits>& fraction,
+                DigitVector<L>& v);
+
+// Writes a vector of L cells back as L - 20 integer digits and 20 fraction
+// digits, each field with its terminating zero byte.
+template <std::size_t L>
+void StoreDigits(const DigitVector<L>& v, std::array<char, L - fractionDigits + 1>& integer,
+                 DigitField<fractionDigits>& fraction);
+
+template <std::size_t L>
+Magnitude CompareMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b);
+
+// r = a + b; false when the sum needs one more integer digit than L holds.
+template <std::size_t L>
+bool AddMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b, DigitVector<L>& r);
+
+// r = x - y, for x not less than y.
+template <std::size_t L>
+void SubtractMagnitudes(const DigitVector<L>& x, const DigitVector<L>& y, DigitVector<L>& r);
+
+// (sr, r) = (sa, a) + (sb, b); false on overflow, which only two like-signed
+// values can cause. Equal magnitudes of opposite sign give "+" zero; two "-"
+// zeros give "-" zero.
+template <std::size_t L>
+bool AddSigned(char sa, const DigitVector<L>& a, char sb, const DigitVector<L>& b, char& sr,
+               DigitVector<L>& r);
+
+// r = a x rate, truncated toward zero at the 20th decimal; false on
+// overflow, which a rate below 1 and a balance below 10^21 never cause.
+bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate,
+                    AmountVector& r);
