@@ -13,11 +13,12 @@ void LoadDigits(const std::array<char, I>& integer, const DigitField<fractionDig
     for (int k = fd + n; k < int(L); ++k) v[k] = 0;
 }
 
-template <std::size_t L>
-void StoreDigits(const DigitVector<L>& v, std::array<char, L - fractionDigits + 1>& integer,
+template <std::size_t L, std::size_t I>
+void StoreDigits(const DigitVector<L>& v, std::array<char, I>& integer,
                  DigitField<fractionDigits>& fraction)
 {
     constexpr int n = int(L) - fd;
+    static_assert(int(I) == n + 1);
     for (int k = 0; k < fd; ++k) fraction[k] = static_cast<char>(v[fd - 1 - k] + '0');
     fraction[fd] = 0;
     for (int k = 0; k < n; ++k) integer[k] = static_cast<char>(v[L - 1 - k] + '0');

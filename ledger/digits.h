@@ -33,8 +33,8 @@ void LoadDigits(const std::array<char, I>& integer, const DigitField<fractionDig
 
 // Writes a vector of L cells back as L - 20 integer digits and 20 fraction
 // digits, each field with its terminating zero byte.
-template <std::size_t L>
-void StoreDigits(const DigitVector<L>& v, std::array<char, L - fractionDigits + 1>& integer,
+template <std::size_t L, std::size_t I>
+void StoreDigits(const DigitVector<L>& v, std::array<char, I>& integer,
                  DigitField<fractionDigits>& fraction);
 
 template <std::size_t L>
