@@ -1,0 +1,209 @@
+#include "view/layout.h"
+
+#include <algorithm>
+
+ScreenMetrics screen{};
+HeaderFieldRects headerRects{};
+
+int32_t ledgerFontHeight(int32_t pixelsPerInch) { return -(10 * pixelsPerInch) / 72; }
+
+int32_t lineHeightFor(int32_t charHeight, int32_t internalLeading)
+{
+    return std::max((7 * (charHeight - internalLeading)) / 4, 1);
+}
+
+void setPageMetrics(ScreenMetrics& m, int32_t pixelsPerInch)
+{
+    const int32_t page = pageInches * pixelsPerInch;
+    m.linesPerPage = page / m.lineHeight;
+    m.pageGap = page % m.lineHeight;
+}
+
+int32_t blockWidth(const TextMeasures& t, int32_t lineHeight)
+{
+    return 7 * t.charHeight + lineHeight + t.intWidth + t.fracWidth + t.idWidth;
+}
+
+void layoutBlock(ScreenMetrics& m, const TextMeasures& t, int32_t lineHeight, int32_t width,
+                 int32_t height)
+{
+    m.clientWidth = width;
+    m.clientHeight = height;
+    m.lineHeight = std::max(lineHeight, 1);
+    m.blockLeft = (width - blockWidth(t, m.lineHeight)) / 2;
+    m.blockRight = m.blockLeft + blockWidth(t, m.lineHeight);
+    m.bodyTop = m.lineHeight / 2 + 5 * m.lineHeight;
+}
+
+static PixelRect spanInRow(CellSpan x, int32_t top, int32_t lineHeight)
+{
+    return {x.left, top, x.right, top + lineHeight};
+}
+
+HeaderFieldRects headerRectsFor(const ScreenMetrics& m, const TextMeasures& t,
+                                int32_t balanceLabelWidth, int32_t rateLabelWidth)
+{
+    const int32_t lh = m.lineHeight;
+    const int32_t h = lh / 2;
+    const int32_t left = m.blockLeft;
+    const ValueCells cells = valueCells(left, lh, t);
+    auto rowTop = [&](int32_t row) { return h + (row - 1) * lh; };
+
+    HeaderFieldRects r{};
+    r.balanceLabel = spanInRow({left, left + balanceLabelWidth}, rowTop(1), lh);
+    r.balanceSign = spanInRow(cells.sign, rowTop(2), lh);
+    r.balanceInteger = spanInRow(cells.integer, rowTop(2), lh);
+    r.balancePoint = spanInRow(cells.point, rowTop(2), lh);
+    r.balanceFraction = spanInRow(cells.fraction, rowTop(2), lh);
+    r.rateLabel = spanInRow({left, left + rateLabelWidth}, rowTop(3), lh);
+    r.rateSign = spanInRow(cells.sign, rowTop(4), lh);
+    r.rateInteger = spanInRow(cells.integer, rowTop(4), lh);
+    r.ratePoint = spanInRow(cells.point, rowTop(4), lh);
+    r.rateFraction = spanInRow(cells.fraction, rowTop(4), lh);
+    return r;
+}
+
+int32_t headerRuleY(const ScreenMetrics& m)
+{
+    return m.bodyTop - m.lineHeight + m.lineHeight / 2;
+}
+
+ValueCells valueCells(int32_t c, int32_t lh, const TextMeasures& t)
+{
+    const int32_t ch = t.charHeight;
+    const int32_t pointLeft = c + lh + 3 * ch + t.intWidth;
+    return {
+        {c, c + lh},
+        {c + lh + ch, pointLeft},
+        {pointLeft, pointLeft + ch},
+        {pointLeft + ch, pointLeft + 3 * ch + t.fracWidth},
+    };
+}
+
+ValueCells totalValueCells(int32_t c, int32_t lh, const TextMeasures& t)
+{
+    ValueCells cells = valueCells(c, lh, t);
+    const int32_t shift = t.totalIntWidth - t.intWidth;
+    cells.sign.left -= shift;
+    cells.sign.right -= shift;
+    cells.integer.left -= shift;
+    return cells;
+}
+
+int32_t bodyColumn(const ScreenMetrics& m, const TextMeasures& t)
+{
+    return m.blockLeft + t.idWidth + t.charHeight;
+}
+
+int32_t lineTop(const ScreenMetrics& m, int32_t line)
+{
+    const int32_t s = m.scrollLine;
+    const int32_t pages = line / m.linesPerPage - s / m.linesPerPage;
+    return m.bodyTop + (line - s) * m.lineHeight + pages * m.pageGap;
+}
+
+int32_t lineTop(int32_t line) { return lineTop(screen, line); }
+
+int32_t textTop(const ScreenMetrics& m, int32_t top, int32_t charHeight)
+{
+    return top + (m.lineHeight - charHeight) / 2;
+}
+
+int32_t visibleLineCount(const ScreenMetrics& m)
+{
+    return std::max((m.clientHeight - m.bodyTop) / m.lineHeight - 1, 0);
+}
+
+int32_t visibleLineCount() { return visibleLineCount(screen); }
+
+int32_t maxScrollLine(const ScreenMetrics& m, int32_t bodyLineCount)
+{
+    const int32_t pages = (bodyLineCount - 1) / m.linesPerPage + 1;
+    return std::max(pages * m.linesPerPage - visibleLineCount(m) + 1, 0);
+}
+
+int32_t maxScrollLine(int32_t bodyLineCount) { return maxScrollLine(screen, bodyLineCount); }
+
+int32_t clampScrollLine(int32_t p, int32_t max)
+{
+    if (p < 0 || max < 0) return 0;
+    return std::min(p, max);
+}
+
+int32_t pageStep(int32_t visibleLines) { return std::max(visibleLines - 1, 1); }
+
+int32_t scrollRequestTarget(int32_t code, int32_t thumb, int32_t current, int32_t visibleLines)
+{
+    switch (code) {
+    case ScrollLineUp: return current - 1;
+    case ScrollLineDown: return current + 1;
+    case ScrollPageUp: return current - pageStep(visibleLines);
+    case ScrollPageDown: return current + pageStep(visibleLines);
+    case ScrollThumbPosition:
+    case ScrollThumbTrack: return thumb;
+    default: return current;
+    }
+}
+
+int32_t scrollDelta(const ScreenMetrics& m, int32_t from, int32_t to)
+{
+    const int32_t pages = from / m.linesPerPage - to / m.linesPerPage;
+    return (from - to) * m.lineHeight + pages * m.pageGap;
+}
+
+// lineTop is increasing in the line and equals bodyTop at scrollLine.
+int32_t firstVisibleLine(const ScreenMetrics& m) { return std::max(m.scrollLine, 0); }
+
+int32_t lastPageIndex(const ScreenMetrics& m, int32_t bodyLineCount)
+{
+    return (bodyLineCount - 1) / m.linesPerPage;
+}
+
+int32_t pageRuleY(const ScreenMetrics& m, int32_t page, int32_t lastPage)
+{
+    const int32_t y = lineTop(m, (page + 1) * m.linesPerPage);
+    return page == lastPage ? y : y - (m.pageGap - m.pageGap / 2);
+}
+
+// Pages ending before the scroll position put their rule above bodyTop; the
+// one ending exactly at it may sit on bodyTop when there is no gap.
+int32_t firstPageRuleToDraw(const ScreenMetrics& m)
+{
+    return std::max(firstVisibleLine(m) / m.linesPerPage - 1, 0);
+}
+
+SummaryLine summaryLine(int32_t offset, int32_t ni, int32_t nl, int32_t np)
+{
+    // Each section: heading, one row per transaction of its type, count,
+    // total label, total.
+    if (offset == 0) return {BalancingHeading, 0};
+    int32_t o = offset - 1;
+    const int32_t counts[3] = {ni, nl, np};
+    const SummaryRow headings[3] = {InterestAmountsHeading, LoanAmountsHeading, PaymentAmountsHeading};
+    for (int32_t s = 0; s < 3; ++s) {
+        const int32_t span = counts[s] + 4;
+        if (o < span) {
+            if (o == 0) return {headings[s], 0};
+            if (o <= counts[s]) return {static_cast<SummaryRow>(headings[s] + 1), o - 1};
+            return {static_cast<SummaryRow>(headings[s] + 2 + (o - counts[s] - 1)), 0};
+        }
+        o -= span;
+    }
+    return {static_cast<SummaryRow>(TransactionTotalLabel + o), 0};
+}
+
+int32_t summaryOffset(SummaryRow row, int32_t ni, int32_t nl, int32_t np)
+{
+    if (row == BalancingHeading) return 0;
+    const int32_t counts[3] = {ni, nl, np};
+    const SummaryRow headings[3] = {InterestAmountsHeading, LoanAmountsHeading, PaymentAmountsHeading};
+    int32_t offset = 1;
+    for (int32_t s = 0; s < 3; ++s) {
+        if (row < headings[s] + 5) {
+            const int32_t k = row - headings[s];
+            return offset + (k == 0 ? 0 : k == 1 ? 1 : counts[s] + k - 1);
+        }
+        offset += counts[s] + 4;
+    }
+    return offset + (row - TransactionTotalLabel);
+}
