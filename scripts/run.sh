@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# make run: starts tarnwell.exe under Wine.
+#   With a $DISPLAY it runs on that display, in the prefix build/wine-prefix.
+#   Without one it starts its own Xvfb, waits for the window, saves a
+#   screenshot to build/screenshot.png, prints its path and ends the program.
+# Usage: scripts/run.sh [--screenshot]   (--screenshot: on the current DISPLAY)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+exe="${TARNWELL_BUILD_DIR:-$root/build/windows}/app/tarnwell.exe"
+[[ -x $exe ]] || { echo "$exe is not built; run make run" >&2; exit 1; }
+
+if [[ ${1:-} != --screenshot ]]; then
+    if [[ -n ${DISPLAY:-} ]]; then
+        export WINEPREFIX="$root/build/wine-prefix"
+        "$root/scripts/wine-prefix.sh" "$WINEPREFIX"
+        exec "$root/scripts/wine.sh" "$exe"
+    fi
+    exec "$root/scripts/xvfb.sh" "$0" --screenshot
+fi
+
+export WINEPREFIX="$root/build/wine-test"
+"$root/scripts/wine-prefix.sh" "$WINEPREFIX" headless
+shot="$root/build/screenshot.png"
+"$root/scripts/wine.sh" "$exe" &
+program=$!
+finish() {
+    kill "$program" 2>/dev/null || true
+    WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true
+    wait "$program" 2>/dev/null || true
+}
+trap finish EXIT
+if ! timeout 60 xdotool search --sync --onlyvisible --name '^Tarnwell$' >/dev/null; then
+    echo "The Tarnwell window did not appear" >&2
+    exit 1
+fi
+# The window is mapped before its first paint has reached the X server.
+sleep 1
+import -window root "$shot"
+echo "$shot"
