@@ -1,0 +1,34 @@
+// The document's two ends: the default ledger when the window is created and
+// the unsaved-change question when it is closed.
+#include "app/handlers.h"
+#include "app/main_window.h"
+#include "app/messages.h"
+#include "app/pending_commands.h"
+#include "ledger/ledger.h"
+#include "ledger/recalculate.h"
+#include "app/view_pending.h"
+
+bool onCreate(HWND window)
+{
+    mainWindow = window;
+    resetToDefaultDocument(ledger);
+    if (!RecalculateLedger(ledger)) {
+        reportStartupFailure("Can not initialize transactions", "Can Not Run Program");
+        return false;
+    }
+    initLineMetrics(window);
+    initFileDialogs();
+    TakeSnapshot();  // the default ledger counts as unchanged
+    return true;
+}
+
+bool onClose()
+{
+    if (!IsLedgerModified()) return true;
+    switch (askSaveCurrentFile()) {
+    case SaveNo: return true;
+    case SaveYes: saveLedgerFile(); return false;  // the window stays whatever the outcome
+    case SaveCancel: return false;
+    }
+    return false;
+}

@@ -1,0 +1,57 @@
+// The Edit menu: which commands are enabled, computed each time a menu
+// opens, and Select All.
+#include "app/command_ids.h"
+#include "app/handlers.h"
+#include "edit/focus.h"
+#include "view/layout.h"
+
+static void enableCommand(HMENU menu, int32_t id, bool enabled)
+{
+    EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void onInitMenuPopup(HWND window)
+{
+    if (editFocus.selectionEnd - editFocus.selectionStart < 1) editFocus.selectionShown = 0;
+    const bool whole = editFocus.area == WholeDocument;
+    const bool selected = editFocus.selectionShown != 0;
+    const HMENU menu = GetMenu(window);
+    enableCommand(menu, IDM_EDIT_CUT, !whole && selected);
+    enableCommand(menu, IDM_EDIT_COPY, whole || selected);
+    enableCommand(menu, IDM_EDIT_PASTE, !whole && IsClipboardFormatAvailable(CF_TEXT));
+    enableCommand(menu, IDM_EDIT_DELETE, !whole && selected);
+    enableCommand(menu, IDM_EDIT_SELECT_ALL, !whole);
+    DrawMenuBar(window);
+}
+
+static const PixelRect& headerFieldRect(HeaderField field)
+{
+    switch (field) {
+    case BalanceSign: return headerRects.balanceSign;
+    case BalanceInteger: return headerRects.balanceInteger;
+    case BalanceFraction: return headerRects.balanceFraction;
+    case RateFraction: return headerRects.rateFraction;
+    }
+    return headerRects.balanceSign;
+}
+
+static void repaintNow(HWND window, const RECT& area)
+{
+    InvalidateRect(window, &area, TRUE);
+    UpdateWindow(window);
+}
+
+void selectAll(HWND window)
+{
+    if (editFocus.area == WholeDocument) return;
+    if (editFocus.area == Header) {
+        // Erases the focus frame drawn one pixel around the field.
+        const PixelRect& field = headerFieldRect(editFocus.headerField);
+        repaintNow(window, RECT{field.left - 1, field.top - 1, field.right + 1, field.bottom + 1});
+    }
+    editFocus.area = WholeDocument;
+    // From one pixel below the rule under the header down to the bottom.
+    const int32_t lineHeight = screen.lineHeight;
+    const int32_t top = screen.bodyTop - lineHeight + lineHeight / 2 + 1;
+    repaintNow(window, RECT{0, top, screen.clientWidth, screen.clientHeight});
+}

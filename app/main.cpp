@@ -1,0 +1,22 @@
+// The entry point: register the class, create and show the window, and run
+// the message loop with the Edit accelerators.
+#include <windows.h>
+
+#include "app/main_window.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
+{
+    if (!registerMainWindowClass(instance)) return 0;
+    const HWND window = createMainWindow(instance);
+    if (!window) return 0;  // WM_CREATE refused it and has told the user
+    ShowWindow(window, show);
+    UpdateWindow(window);
+    const HACCEL accelerators = LoadAcceleratorsA(instance, "Tarnwell");
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (TranslateAcceleratorA(window, accelerators, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,65 @@
+#include "app/main_window.h"
+
+#include <windowsx.h>
+
+#include "app/handlers.h"
+#include "app/messages.h"
+#include "app/pending_commands.h"
+#include "app/view_pending.h"
+
+HWND mainWindow = nullptr;
+
+static const char className[] = "Tarnwell";
+
+bool registerMainWindowClass(HINSTANCE instance)
+{
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = mainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, "Tarnwell");
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszMenuName = "Tarnwell";
+    windowClass.lpszClassName = className;
+    if (RegisterClassA(&windowClass)) return true;
+    reportStartupFailure("Can not register class", "Tarnwell");
+    return false;
+}
+
+HWND createMainWindow(HINSTANCE instance)
+{
+    return CreateWindowExA(0, className, "Tarnwell", WS_OVERLAPPEDWINDOW | WS_VSCROLL, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+}
+
+// The four painting steps, in the order in which they overlap.
+static void onPaint(HWND window)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    paintHeader(dc);
+    paintTransactions(dc);
+    paintSummary(dc);
+    paintSelectAll(dc);
+    EndPaint(window, &paint);
+}
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE: return onCreate(window) ? 0 : -1;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_SIZE: onSize(LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_PAINT: onPaint(window); return 0;
+    case WM_CLOSE: return onClose() ? DefWindowProcA(window, message, wParam, lParam) : 0;
+    case WM_KEYDOWN: onKeyDown(static_cast<int32_t>(wParam)); return 0;
+    case WM_CHAR: enterCharacter(static_cast<uint32_t>(wParam)); return 0;
+    case WM_COMMAND:
+        return onCommand(window, LOWORD(wParam)) ? 0 : DefWindowProcA(window, message, wParam, lParam);
+    case WM_VSCROLL: onVerticalScroll(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_INITMENUPOPUP: onInitMenuPopup(window); return 0;
+    case WM_LBUTTONDOWN: selectFieldAtPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
