@@ -1,5 +1,74 @@
 #include "edit/focus.h"
 
-EditFocus editFocus = {Header, BalanceSign, 0, Description, {'+'}, 0, 0, 1, 1};
+#include <algorithm>
+#include <cstring>
+
+EditFocus editFocus = startFocus;
 std::array<char, 128> savedValue{};
 TransactionTable tableBeforeCommit{};
+
+int32_t fieldLine(int32_t transactionIndex, TransactionField field)
+{
+    return 12 * transactionIndex + (field == Description ? 0 : 9);
+}
+
+int32_t fieldLine() { return fieldLine(editFocus.transactionIndex, editFocus.transactionField); }
+
+// Bytes before the terminator, at most `size`.
+static std::size_t boundedLength(const char* text, std::size_t size)
+{
+    const void* zero = std::memchr(text, 0, size);
+    return zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - text) : size;
+}
+
+int32_t editTextLength(const EditFocus& f)
+{
+    return static_cast<int32_t>(boundedLength(f.editText.data(), f.editText.size()));
+}
+
+// Copies a stored text up to its terminator; the rest of editText stays zero.
+static void loadText(EditFocus& f, const char* text, std::size_t size)
+{
+    f.editText.fill(0);
+    std::memcpy(f.editText.data(), text, boundedLength(text, std::min(size, f.editText.size() - 1)));
+    f.caret = 0;
+    f.selectionStart = 0;
+    f.selectionEnd = editTextLength(f);
+    f.selectionShown = 1;
+}
+
+void loadHeaderField(EditFocus& f, const Ledger& l, HeaderField field)
+{
+    const SignedAmount& balance = l.header.beginningBalance;
+    f.area = Header;
+    f.headerField = field;
+    switch (field) {
+    case BalanceSign: loadText(f, balance.sign.data(), balance.sign.size()); break;
+    case BalanceInteger: loadText(f, balance.integer.data(), balance.integer.size()); break;
+    case BalanceFraction: loadText(f, balance.fraction.data(), balance.fraction.size()); break;
+    case RateFraction: loadText(f, l.header.ratePerPeriod.data(), l.header.ratePerPeriod.size()); break;
+    }
+}
+
+void loadTransactionField(EditFocus& f, const Ledger& l, int32_t transactionIndex, TransactionField field)
+{
+    const Transaction& t = l.table[transactionIndex];
+    f.area = Transactions;
+    f.transactionIndex = transactionIndex;
+    f.transactionField = field;
+    switch (field) {
+    case Description: loadText(f, t.description.data(), t.description.size()); break;
+    case AmountInteger: loadText(f, t.amount.integer.data(), t.amount.integer.size()); break;
+    case AmountFraction: loadText(f, t.amount.fraction.data(), t.amount.fraction.size()); break;
+    }
+}
+
+bool isActiveHeaderField(const EditFocus& f, HeaderField field)
+{
+    return f.area == Header && f.headerField == field;
+}
+
+bool isActiveTransactionField(const EditFocus& f, int32_t transactionIndex, TransactionField field)
+{
+    return f.area == Transactions && f.transactionIndex == transactionIndex && f.transactionField == field;
+}

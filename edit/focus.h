@@ -38,3 +38,36 @@ extern std::array<char, 128> savedValue;
 // The transactions as they were just before a commit recalculated; File Open
 // keeps the previous table here while it tries a file.
 extern TransactionTable tableBeforeCommit;
+
+// The start state: the beginning balance's "+" sign active and selected.
+constexpr EditFocus startFocus = {Header, BalanceSign, 0, Description, {'+'}, 0, 0, 1, 1};
+
+// The body line of a transaction field: the description on the
+// transaction's line a, both amount fields on its line j.
+int32_t fieldLine(int32_t transactionIndex, TransactionField field);
+
+// The line of the active transaction field.
+int32_t fieldLine();
+
+// Length of editText up to its terminator.
+int32_t editTextLength(const EditFocus& f);
+
+// Makes a field active with its stored text (leading and trailing zeros
+// included) in editText, wholly selected, caret at the start. Data only:
+// the repaint is activateField's.
+void loadHeaderField(EditFocus& f, const Ledger& l, HeaderField field);
+void loadTransactionField(EditFocus& f, const Ledger& l, int32_t transactionIndex, TransactionField field);
+
+// Whether a field is the one being edited (never while the whole document
+// is selected).
+bool isActiveHeaderField(const EditFocus& f, HeaderField field);
+bool isActiveTransactionField(const EditFocus& f, int32_t transactionIndex, TransactionField field);
+
+// Win32: activate a field and repaint the old and the new box, each grown
+// by one pixel so that the focus frame goes with it.
+void activateField(HeaderField field);
+void activateField(int32_t transactionIndex, TransactionField field);
+
+// Win32: ends the whole-document selection on the beginning-balance sign
+// and repaints the sign box and the body.
+void leaveWholeDocument();
