@@ -1,0 +1,60 @@
+#include <benchmark/benchmark.h>
+
+#include "bench_ledgers.h"
+#include "ledger/digits.h"
+#include "ledger/recalculate.h"
+
+// Ledgers are large: each benchmark builds its own in static storage.
+static Ledger benchLedger;
+
+static void recalculateLoop(benchmark::State& state, bool (*make)(Ledger&))
+{
+    if (!make(benchLedger)) {
+        state.SkipWithError("the ledger does not recalculate");
+        return;
+    }
+    for (auto _ : state) {
+        bool ok = RecalculateLedger(benchLedger);
+        benchmark::DoNotOptimize(ok);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * benchLedger.count);
+}
+
+// What every committed edit costs in a full document of the usual shape.
+static void RecalculateDefaultShaped1024(benchmark::State& state)
+{
+    recalculateLoop(state, makeDefaultShapedLedger);
+}
+BENCHMARK(RecalculateDefaultShaped1024)->Unit(benchmark::kMicrosecond);
+
+// One multiplication per transaction, on long balances.
+static void RecalculateInterestOnly1024(benchmark::State& state)
+{
+    recalculateLoop(state, makeInterestOnlyLedger);
+}
+BENCHMARK(RecalculateInterestOnly1024)->Unit(benchmark::kMicrosecond);
+
+// One multiplication per transaction, with all twenty rate digits nonzero.
+static void RecalculateFullRate1024(benchmark::State& state)
+{
+    recalculateLoop(state, makeFullRateLedger);
+}
+BENCHMARK(RecalculateFullRate1024)->Unit(benchmark::kMicrosecond);
+
+// A balance with all 41 digits nonzero times a rate with all 20 nonzero.
+static void MultiplyByRateAllDigits(benchmark::State& state)
+{
+    AmountVector balance, product;
+    for (std::size_t k = 0; k < balance.size(); ++k) balance[k] = static_cast<int32_t>(1 + k % 9);
+    DigitField<fractionDigits> rate;
+    for (int k = 0; k < fractionDigits; ++k) rate[k] = static_cast<char>('1' + (k * 7) % 9);
+    rate[fractionDigits] = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(balance);
+        bool ok = MultiplyByRate(balance, rate, product);
+        benchmark::DoNotOptimize(ok);
+        benchmark::DoNotOptimize(product);
+    }
+}
+BENCHMARK(MultiplyByRateAllDigits);
