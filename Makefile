@@ -31,9 +31,20 @@ bench:
 	cmake --build --preset bench
 	build/bench/bench/tarnwell_bench
 
+# The Windows program's tests under Wine, on a private Xvfb display.
 windows-test:
+	@scripts/deps.sh core windows
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows
+	scripts/windows-test.sh
 
+# tarnwell.exe under Wine: on $DISPLAY, or without one a screenshot in
+# build/screenshot.png.
 run:
+	@scripts/deps.sh core windows
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows
+	scripts/run.sh
 
 clean:
 	rm -rf build
