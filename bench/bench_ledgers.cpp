@@ -25,25 +25,45 @@ static void resetWith(Ledger& l, const char* integer, const char* fraction, cons
     setDigits(l.header.ratePerPeriod, rate);
 }
 
-bool makeDefaultShapedLedger(Ledger& l)
+// 32 periods of 32 transactions: the interest transaction, then loans and
+// payments in turn, a loan first in odd periods and a payment first in even
+// ones, so that two periods hold as many loans as payments.
+static void fillPeriods(Ledger& l, const char* loanInteger, const char* loanFraction,
+                        const char* paymentInteger, const char* paymentFraction)
 {
-    resetWith(l, "000000000000098765432", "12345678901234567890", "00731250000000000000");
     l.count = maxTransactions;
     const int32_t perPeriod = maxTransactions / defaultTransactionCount;
     for (int32_t i = 0; i < l.count; ++i) {
         Transaction& t = l.table[i];
         const int32_t k = i % perPeriod;
+        const int32_t period = i / perPeriod;
         std::strcpy(t.description.data(), "Transaction of the benchmark ledger");
         if (k == 0) {
             t.type = Interest;
-        } else if (k % 2 == 1) {
+        } else if ((k + period) % 2 == 1) {
             t.type = Loan;
-            setAmount(t, "000000000000000012500", "25000000000000000000");
+            setAmount(t, loanInteger, loanFraction);
         } else {
             t.type = Payment;
-            setAmount(t, "000000000000000009875", "12500000000000000000");
+            setAmount(t, paymentInteger, paymentFraction);
         }
     }
+}
+
+bool makeDefaultShapedLedger(Ledger& l)
+{
+    resetWith(l, "000000000000098765432", "12345678901234567890", "00731250000000000000");
+    fillPeriods(l, "000000000000000012500", "25000000000000000000", "000000000000000009875",
+                "12500000000000000000");
+    return RecalculateLedger(l);
+}
+
+bool makeCarryRunLedger(Ledger& l)
+{
+    resetWith(l, "099999999999999999999", "99999999999999999999", "00000000000000000000");
+    const char* zeros = "000000000000000000000";
+    const char* last = "00000000000000000001";
+    fillPeriods(l, zeros, last, zeros, last);
     return RecalculateLedger(l);
 }
 

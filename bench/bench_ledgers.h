@@ -15,3 +15,8 @@ bool makeInterestOnlyLedger(Ledger& l);
 // 1024 periods with a rate of twenty nines: the most digit products per
 // multiplication, on a balance that truncation keeps at its last digit.
 bool makeFullRateLedger(Ledger& l);
+
+// 32 periods at a zero rate, each followed by 31 loans and payments of
+// 10^-20 in turn on a balance of 10^20 - 10^-20: every loan carries and
+// every payment borrows through forty digits.
+bool makeCarryRunLedger(Ledger& l);

@@ -42,13 +42,23 @@ static void RecalculateFullRate1024(benchmark::State& state)
 }
 BENCHMARK(RecalculateFullRate1024)->Unit(benchmark::kMicrosecond);
 
-// A balance with all 41 digits nonzero times a rate with all 20 nonzero.
-static void MultiplyByRateAllDigits(benchmark::State& state)
+// Additions and subtractions whose carries and borrows run through forty digits.
+static void RecalculateCarryRuns1024(benchmark::State& state)
+{
+    recalculateLoop(state, makeCarryRunLedger);
+}
+BENCHMARK(RecalculateCarryRuns1024)->Unit(benchmark::kMicrosecond);
+
+// A balance with all 41 digits nonzero times a rate with all 20 nonzero;
+// `nines` makes every column of the product carry as far as it can.
+static void MultiplyByRateAllDigits(benchmark::State& state, bool nines)
 {
     AmountVector balance, product;
-    for (std::size_t k = 0; k < balance.size(); ++k) balance[k] = static_cast<int32_t>(1 + k % 9);
+    for (std::size_t k = 0; k < balance.size(); ++k)
+        balance[k] = nines ? 9 : static_cast<int32_t>(1 + k % 9);
     DigitField<fractionDigits> rate;
-    for (int k = 0; k < fractionDigits; ++k) rate[k] = static_cast<char>('1' + (k * 7) % 9);
+    for (int k = 0; k < fractionDigits; ++k)
+        rate[k] = nines ? '9' : static_cast<char>('1' + (k * 7) % 9);
     rate[fractionDigits] = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(balance);
@@ -57,4 +67,5 @@ static void MultiplyByRateAllDigits(benchmark::State& state)
         benchmark::DoNotOptimize(product);
     }
 }
-BENCHMARK(MultiplyByRateAllDigits);
+BENCHMARK_CAPTURE(MultiplyByRateAllDigits, mixed, false);
+BENCHMARK_CAPTURE(MultiplyByRateAllDigits, nines, true);
