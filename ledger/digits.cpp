@@ -61,6 +61,18 @@ void SubtractMagnitudes(const DigitVector<L>& x, const DigitVector<L>& y, DigitV
 }
 
 template <std::size_t L>
+bool NormaliseDigits(DigitVector<L>& v)
+{
+    int32_t carry = 0;
+    for (std::size_t k = 0; k < L; ++k) {
+        int32_t s = v[k] + carry;
+        carry = s / 10;
+        v[k] = s - 10 * carry;
+    }
+    return carry == 0;
+}
+
+template <std::size_t L>
 bool AddSigned(char sa, const DigitVector<L>& a, char sb, const DigitVector<L>& b, char& sr,
                DigitVector<L>& r)
 {
@@ -87,25 +99,45 @@ bool AddSigned(char sa, const DigitVector<L>& a, char sb, const DigitVector<L>& 
 
 // The rate has no integer part, so only its 20 fraction cells can be
 // nonzero. The digit products are summed per column first (at most
-// 20 x 81 per column, so 16 bits hold them) and carried once: the same exact
-// product, 40 decimals wide, as carrying after every product. The low 20
-// columns matter only for their carry into the kept part.
+// 20 x 81 per column, so 16 bits hold them) and the carries are moved up
+// afterwards: the same exact product, 40 decimals wide, as carrying after
+// every product. The low 20 columns matter only for their carry.
+//
+// Each rate digit adds a shifted copy of the balance digits to the same 64
+// columns, so every column is stored and reloaded at one address (adding
+// shifted rows into the columns instead stalls on every overlapping store).
+// Three rounds then move the tens of all columns up at once (1620 -> 171 ->
+// 26 -> 11 at most), and a last ripple needs only a comparison per column.
 bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate,
                     AmountVector& r)
 {
     constexpr int productCells = int(amountCells) + fd;  // 61
-    int16_t column[productCells] = {};
+    constexpr int width = 64;  // eight vectors of eight columns
+    int16_t padded[fd + width];
+    for (int i = 0; i < fd; ++i) padded[i] = 0;
+    for (int i = 0; i < int(amountCells); ++i) padded[fd + i] = static_cast<int16_t>(a[i]);
+    for (int i = fd + int(amountCells); i < fd + width; ++i) padded[i] = 0;
+    int16_t column[width];
+    for (int k = 0; k < width; ++k) column[k] = 0;
     for (int j = 0; j < fd; ++j) {
         const int16_t b = static_cast<int16_t>(rate[fd - 1 - j] - '0');
         if (b == 0) continue;
-        for (int i = 0; i < int(amountCells); ++i)
-            column[i + j] = static_cast<int16_t>(column[i + j] + a[i] * b);
+        const int16_t* shifted = padded + fd - j;
+        for (int k = 0; k < width; ++k)
+            column[k] = static_cast<int16_t>(column[k] + shifted[k] * b);
+    }
+    for (int round = 0; round < 3; ++round) {
+        int16_t tens[width];
+        for (int k = 0; k < width; ++k) tens[k] = static_cast<int16_t>(column[k] / 10);
+        for (int k = 0; k < width; ++k) column[k] = static_cast<int16_t>(column[k] - 10 * tens[k]);
+        for (int k = 1; k < width; ++k) column[k] = static_cast<int16_t>(column[k] + tens[k - 1]);
     }
     int32_t carry = 0;
-    for (int k = 0; k < productCells; ++k) {
+    for (int k = 0; k < fd; ++k) carry = column[k] + carry >= 10;
+    for (int k = fd; k < productCells; ++k) {
         int32_t s = column[k] + carry;
-        carry = s / 10;
-        if (k >= fd) r[k - fd] = s - 10 * carry;
+        carry = s >= 10;
+        r[k - fd] = s - 10 * carry;
     }
     return carry == 0;
 }
@@ -125,5 +157,6 @@ template bool AddMagnitudes(const AmountVector&, const AmountVector&, AmountVect
 template bool AddMagnitudes(const TotalVector&, const TotalVector&, TotalVector&);
 template void SubtractMagnitudes(const AmountVector&, const AmountVector&, AmountVector&);
 template void SubtractMagnitudes(const TotalVector&, const TotalVector&, TotalVector&);
+template bool NormaliseDigits(TotalVector&);
 template bool AddSigned(char, const AmountVector&, char, const AmountVector&, char&, AmountVector&);
 template bool AddSigned(char, const TotalVector&, char, const TotalVector&, char&, TotalVector&);
