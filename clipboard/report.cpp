@@ -29,8 +29,8 @@ static void putBlanks(ReportText& r, int32_t n)
 static void putLineEnd(ReportText& r) { putBytes(r, "\r\n", 2); }
 
 // A whole number as "%0.<minDigits>i" writes it: a minus sign when negative,
-// then at least minDigits digits, zero-padded on the left.
-static void putNumber(ReportText& r, int32_t value, int32_t minDigits)
+// then at least minDigits digits, zero-padded on the left. Returns its length.
+static int32_t formatNumber(char* out, int32_t value, int32_t minDigits)
 {
     char digits[12];
     int32_t n = 0;
@@ -41,33 +41,51 @@ static void putNumber(ReportText& r, int32_t value, int32_t minDigits)
         magnitude /= 10;
     }
     while (n < minDigits) digits[n++] = '0';
-    char text[13];
     int32_t k = 0;
-    if (value < 0) text[k++] = '-';
-    while (n > 0) text[k++] = digits[--n];
-    putBytes(r, text, k);
+    if (value < 0) out[k++] = '-';
+    while (n > 0) out[k++] = digits[--n];
+    return k;
 }
 
-// "%0.2i%c%0.4i%c": period, "-", number, line letter.
-static void putLineId(ReportText& r, const Transaction& t, char letter)
+static void putNumber(ReportText& r, int32_t value, int32_t minDigits)
 {
-    putNumber(r, t.period, 2);
-    putBytes(r, "-", 1);
-    putNumber(r, t.number, 4);
+    char text[12];
+    putBytes(r, text, formatNumber(text, value, minDigits));
+}
+
+// "%0.2i%c%0.4i%c" without its line letter: period, "-", number. Formatted
+// once for the twelve lines of a transaction.
+struct LineId {
+    char text[24];
+    int32_t size;
+};
+
+static LineId makeLineId(const Transaction& t)
+{
+    LineId id;
+    id.size = formatNumber(id.text, t.period, 2);
+    id.text[id.size++] = '-';
+    id.size += formatNumber(id.text + id.size, t.number, 4);
+    return id;
+}
+
+static void putLineId(ReportText& r, const LineId& id, char letter)
+{
+    putBytes(r, id.text, id.size);
     putBytes(r, &letter, 1);
 }
 
 // The identifier, two blanks and a label: the transaction's text lines.
-static void putLabelStart(ReportText& r, const Transaction& t, char letter, const char* label)
+static void putLabelStart(ReportText& r, const LineId& id, char letter, const char* label)
 {
-    putLineId(r, t, letter);
+    putLineId(r, id, letter);
     putBlanks(r, 2);
     putText(r, label);
 }
 
-static void putLabelLine(ReportText& r, const Transaction& t, char letter, const char* label)
+static void putLabelLine(ReportText& r, const LineId& id, char letter, const char* label)
 {
-    putLabelStart(r, t, letter, label);
+    putLabelStart(r, id, letter, label);
     putLineEnd(r);
 }
 
@@ -83,9 +101,9 @@ static void putFractionPart(ReportText& r, const DigitField<fractionDigits>& fra
     putLineEnd(r);
 }
 
-static void putValueLine(ReportText& r, const Transaction& t, char letter, const SignedAmount& v)
+static void putValueLine(ReportText& r, const LineId& id, char letter, const SignedAmount& v)
 {
-    putLineId(r, t, letter);
+    putLineId(r, id, letter);
     putBlanks(r, 3);
     putBytes(r, v.sign.data(), 1);
     putBlanks(r, 5);
@@ -94,9 +112,9 @@ static void putValueLine(ReportText& r, const Transaction& t, char letter, const
 }
 
 // The rate has no sign and no integer part: a fixed "+" and blanks instead.
-static void putRateLine(ReportText& r, const Transaction& t, const DigitField<fractionDigits>& rate)
+static void putRateLine(ReportText& r, const LineId& id, const DigitField<fractionDigits>& rate)
 {
-    putLineId(r, t, 'h');
+    putLineId(r, id, 'h');
     putBlanks(r, 3);
     putBytes(r, "+", 1);
     putBlanks(r, 5 + amountIntegerDigits);
@@ -148,27 +166,28 @@ static void putDescription(ReportText& r, const Transaction& t)
 static void putTransaction(ReportText& r, const Ledger& l, int32_t i)
 {
     const Transaction& t = l.table[i];
-    putLineId(r, t, 'a');
+    const LineId id = makeLineId(t);
+    putLineId(r, id, 'a');
     putBlanks(r, 4);
     putDescription(r, t);
     putLineEnd(r);
-    putLabelStart(r, t, 'b', "Period: ");
+    putLabelStart(r, id, 'b', "Period: ");
     putNumber(r, t.period, 2);
     putLineEnd(r);
-    putLabelStart(r, t, 'c', "Transaction: ");
+    putLabelStart(r, id, 'c', "Transaction: ");
     putNumber(r, t.number, 4);
     putLineEnd(r);
-    putLabelStart(r, t, 'd', "Type: ");
+    putLabelStart(r, id, 'd', "Type: ");
     putText(r, typeName(t.type));
     putLineEnd(r);
-    putLabelLine(r, t, 'e', i == 0 ? "Beginning balance: " : "Old balance: ");
-    putValueLine(r, t, 'f', t.oldBalance);
-    putLabelLine(r, t, 'g', "Interest rate " "per period: ");
-    putRateLine(r, t, l.header.ratePerPeriod);
-    putLabelLine(r, t, 'i', "Amount: ");
-    putValueLine(r, t, 'j', t.amount);
-    putLabelLine(r, t, 'k', "New balance: ");
-    putValueLine(r, t, 'l', t.newBalance);
+    putLabelLine(r, id, 'e', i == 0 ? "Beginning balance: " : "Old balance: ");
+    putValueLine(r, id, 'f', t.oldBalance);
+    putLabelLine(r, id, 'g', "Interest rate " "per period: ");
+    putRateLine(r, id, l.header.ratePerPeriod);
+    putLabelLine(r, id, 'i', "Amount: ");
+    putValueLine(r, id, 'j', t.amount);
+    putLabelLine(r, id, 'k', "New balance: ");
+    putValueLine(r, id, 'l', t.newBalance);
 }
 
 // One section of the summary: the amount lines of every transaction of one
@@ -180,7 +199,7 @@ static void putTypeSection(ReportText& r, const Ledger& l, int32_t type, const c
     int32_t count = 0;
     for (int32_t i = 0; i < l.count; ++i) {
         if (l.table[i].type != type) continue;
-        putValueLine(r, l.table[i], 'j', l.table[i].amount);
+        putValueLine(r, makeLineId(l.table[i]), 'j', l.table[i].amount);
         ++count;
     }
     putCountLine(r, countLabel, count);
@@ -203,11 +222,11 @@ static void putSummary(ReportText& r, const Ledger& l)
     putSummaryLine(r, "Total of " "transaction " "amounts: ");
     putTotalLine(r, totals.transactionTotal);
     putSummaryLine(r, "Beginning balance: ");
-    if (l.count > 0) putValueLine(r, l.table[0], 'f', l.table[0].oldBalance);
+    if (l.count > 0) putValueLine(r, makeLineId(l.table[0]), 'f', l.table[0].oldBalance);
     putSummaryLine(r, "Beginning balance " "plus total of " "transaction amounts: ");
     putTotalLine(r, totals.balancingTotal);
     putSummaryLine(r, "Ending balance: ");
-    if (l.count > 0) putValueLine(r, l.table[l.count - 1], 'l', l.table[l.count - 1].newBalance);
+    if (l.count > 0) putValueLine(r, makeLineId(l.table[l.count - 1]), 'l', l.table[l.count - 1].newBalance);
     putCountLine(r, "Number of " "transactions: ", l.count);
 }
 
