@@ -21,7 +21,7 @@ bool onCommand(HWND window, int32_t id)
     case IDM_EDIT_COPY: copyAsText(); return true;
     case IDM_EDIT_PASTE: pasteText(); return true;
     case IDM_EDIT_DELETE: deleteSelection(); return true;
-    case IDM_EDIT_SELECT_ALL: selectAll(window); return true;
+    case IDM_EDIT_SELECT_ALL: selectAll(); return true;
     case IDM_ABOUT: showAbout(); return true;
     }
     if (inPeriodRange(id, IDM_ADD_LOAN_BASE)) {

@@ -6,7 +6,7 @@
 #include "app/pending_commands.h"
 #include "ledger/ledger.h"
 #include "ledger/recalculate.h"
-#include "app/view_pending.h"
+#include "view/window_layout.h"
 
 bool onCreate(HWND window)
 {

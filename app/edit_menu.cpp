@@ -3,7 +3,7 @@
 #include "app/command_ids.h"
 #include "app/handlers.h"
 #include "edit/focus.h"
-#include "view/layout.h"
+#include "view/window_layout.h"
 
 static void enableCommand(HMENU menu, int32_t id, bool enabled)
 {
@@ -35,23 +35,17 @@ static const PixelRect& headerFieldRect(HeaderField field)
     return headerRects.balanceSign;
 }
 
-static void repaintNow(HWND window, const RECT& area)
-{
-    InvalidateRect(window, &area, TRUE);
-    UpdateWindow(window);
-}
-
-void selectAll(HWND window)
+void selectAll()
 {
     if (editFocus.area == WholeDocument) return;
     if (editFocus.area == Header) {
         // Erases the focus frame drawn one pixel around the field.
         const PixelRect& field = headerFieldRect(editFocus.headerField);
-        repaintNow(window, RECT{field.left - 1, field.top - 1, field.right + 1, field.bottom + 1});
+        repaintNow(PixelRect{field.left - 1, field.top - 1, field.right + 1, field.bottom + 1});
     }
     editFocus.area = WholeDocument;
     // From one pixel below the rule under the header down to the bottom.
     const int32_t lineHeight = screen.lineHeight;
     const int32_t top = screen.bodyTop - lineHeight + lineHeight / 2 + 1;
-    repaintNow(window, RECT{0, top, screen.clientWidth, screen.clientHeight});
+    repaintNow(PixelRect{0, top, screen.clientWidth, screen.clientHeight});
 }

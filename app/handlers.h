@@ -23,7 +23,7 @@ bool onCommand(HWND window, int32_t id);
 void onInitMenuPopup(HWND window);
 
 // Edit > Select All.
-void selectAll(HWND window);
+void selectAll();
 
 // About > About Tarnwell.
 void showAbout();

@@ -5,7 +5,8 @@
 #include "app/handlers.h"
 #include "app/messages.h"
 #include "app/pending_commands.h"
-#include "app/view_pending.h"
+#include "view/paint.h"
+#include "view/window_layout.h"
 
 HWND mainWindow = nullptr;
 

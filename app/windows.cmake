@@ -29,5 +29,4 @@ target_sources(tarnwell_win PRIVATE
     edit_menu.cpp
     keyboard.cpp
     messages.cpp
-    pending_commands.cpp
-    view_pending.cpp)
+    pending_commands.cpp)

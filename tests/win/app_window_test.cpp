@@ -59,12 +59,12 @@ TEST(MainWindow, ARegistrationFailureIsToldWithoutOwner)
 
 TEST(Harness, ReadsBackWhatIsOnTheScreen)
 {
-    ASSERT_NE(openMainWindow(200, 100), nullptr);
+    ASSERT_NE(openMainWindow(640, 300), nullptr);
     RECT client;
     GetClientRect(mainWindow, &client);
-    EXPECT_EQ(client.right, 200);
-    EXPECT_EQ(client.bottom, 100);
-    EXPECT_EQ(clientPixel(190, 90), RGB(255, 255, 255));  // the class background
+    EXPECT_EQ(client.right, 640);
+    EXPECT_EQ(client.bottom, 300);
+    EXPECT_EQ(clientPixel(2, 290), RGB(255, 255, 255));  // the class background left of the block
     const HDC dc = GetDC(mainWindow);
     const RECT square{10, 10, 20, 20};
     FillRect(dc, &square, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
