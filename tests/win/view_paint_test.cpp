@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/command_ids.h"
 #include "app/main_window.h"
 #include "edit/field_geometry.h"
 #include "edit/focus.h"
@@ -187,25 +186,34 @@ TEST_F(PaintedLedger, RulesUnderTheHeaderAndInTheMiddleOfThePageGap)
     EXPECT_EQ(darkPixels(c, 0, pageRule + 1, screen.clientWidth, gapTop + screen.pageGap), 0);
 }
 
-TEST_F(PaintedLedger, ATransactionFieldDoublesTheHeaderRuleAndTakesTheFrame)
+TEST_F(PaintedLedger, ActivatingAFieldMovesTheFrame)
 {
     activateField(1, Description);
     const Capture c = captureClient();
-    const int32_t rule = headerRuleY(screen);
-    const int32_t mid = (screen.blockLeft + screen.blockRight) / 2;
-    EXPECT_TRUE(c.dark(mid, rule));
-    EXPECT_TRUE(c.dark(mid, rule + 1));
-    EXPECT_FALSE(c.dark(mid, rule + 2));
     const PixelRect sign = headerRects.balanceSign;
     EXPECT_FALSE(c.dark(sign.left - 1, (sign.top + sign.bottom) / 2)) << "the old frame is gone";
     const PixelRect box = transactionFieldBox(screen, t, 1, Description);
     EXPECT_TRUE(c.dark(box.left - 1, (box.top + box.bottom) / 2));
     EXPECT_TRUE(c.dark(box.right, (box.top + box.bottom) / 2));
     EXPECT_TRUE(c.dark((box.left + box.right) / 2, box.top - 1));
+    EXPECT_TRUE(c.dark((box.left + box.right) / 2, box.bottom));
     // An empty description: the caret at the text origin, nothing selected.
     const int32_t y = textY(box.top);
     EXPECT_TRUE(c.dark(box.left + t.charHeight, y + t.charHeight / 2));
     EXPECT_EQ(darkPixels(c, box.left + t.charHeight + 1, box.top + 1, box.right - 1, box.bottom - 1), 0);
+}
+
+TEST_F(PaintedLedger, TheHeaderRuleIsDoubleWhileATransactionFieldIsActive)
+{
+    activateField(1, Description);
+    repaintAll();
+    const Capture c = captureClient();
+    const int32_t rule = headerRuleY(screen);
+    for (int32_t x : {screen.blockLeft, (screen.blockLeft + screen.blockRight) / 2, screen.blockRight - 1}) {
+        EXPECT_TRUE(c.dark(x, rule)) << x;
+        EXPECT_TRUE(c.dark(x, rule + 1)) << x;
+        EXPECT_FALSE(c.dark(x, rule + 2)) << x;
+    }
 }
 
 TEST_F(PaintedLedger, AnActiveIntegerFieldHugsTheRightEdge)
@@ -230,19 +238,23 @@ TEST_F(PaintedLedger, AnActiveIntegerFieldHugsTheRightEdge)
 TEST_F(PaintedLedger, SelectAllInvertsTheBodyOnceAndLeavesTheHeader)
 {
     const Capture before = captureClient();
-    SendMessageA(mainWindow, WM_COMMAND, IDM_EDIT_SELECT_ALL, 0);
-    ASSERT_EQ(editFocus.area, WholeDocument);
+    editFocus.area = WholeDocument;
+    repaintAll();
     const Capture selected = captureClient();
     repaintAll();
     const Capture again = captureClient();
     EXPECT_TRUE(selected.pixels == again.pixels) << "a full repaint inverts each pixel once";
 
+    // The header is as before, but for the sign's frame and selection.
+    const PixelRect sign = grownByOne(headerRects.balanceSign);
     const int32_t rule = headerRuleY(screen);
     for (int32_t y = 0; y <= rule; ++y)
-        for (int32_t x = 0; x < screen.clientWidth; ++x)
+        for (int32_t x = 0; x < screen.clientWidth; ++x) {
+            if (x >= sign.left && x < sign.right && y >= sign.top && y < sign.bottom) continue;
             ASSERT_EQ(selected.at(x, y), before.at(x, y)) << "header pixel " << x << "," << y;
-    const PixelRect sign = headerRects.balanceSign;
-    EXPECT_FALSE(selected.dark(sign.left - 1, (sign.top + sign.bottom) / 2)) << "no focus frame";
+        }
+    EXPECT_FALSE(selected.dark(sign.left, (sign.top + sign.bottom) / 2)) << "no focus frame";
+    EXPECT_TRUE(selected.dark(sign.left + 1, (sign.top + sign.bottom) / 2)) << "the box itself";
 
     const int32_t x0 = bodyColumn(screen, t);
     const int32_t mid = t.charHeight / 2;
@@ -279,8 +291,7 @@ TEST_F(PaintedLedger, ALoansAmountLineInvertsInsideItsBoxes)
     ASSERT_TRUE(addTransaction(ledger, Loan, 1, index));
     ASSERT_EQ(index, 1);
     resetScrollRange();
-    SendMessageA(mainWindow, WM_COMMAND, IDM_EDIT_SELECT_ALL, 0);
-    ASSERT_EQ(editFocus.area, WholeDocument);
+    editFocus.area = WholeDocument;
     screen.scrollLine = 12;
     SetScrollPos(mainWindow, SB_VERT, 12, TRUE);
     repaintAll();
