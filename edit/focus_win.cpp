@@ -5,18 +5,23 @@
 #include "view/window_layout.h"
 
 // The active field's box with its focus frame, at the current scroll
-// position.
+// position; empty for a transaction field whose line is not in the body,
+// so that nothing under the header is repainted for it.
 static PixelRect activeFrame()
 {
-    const TextMeasures t = editFocus.area == Transactions ? measureScreenText() : TextMeasures{};
-    return grownByOne(activeFieldBox(editFocus, screen, headerRects, t));
+    if (editFocus.area != Transactions) return grownByOne(headerFieldBox(headerRects, editFocus.headerField));
+    const PixelRect box = transactionFieldBox(screen, measureScreenText(), editFocus.transactionIndex,
+                                              editFocus.transactionField);
+    if (box.top < screen.bodyTop || box.top >= screen.clientHeight) return {0, 0, 0, 0};
+    return grownByOne(box);
 }
 
 // Repaints the old field, so its frame and selection go, and the new one.
 static void repaintFocusChange(const PixelRect& old)
 {
-    repaintNow(old);
-    repaintNow(activeFrame());
+    if (old.right > old.left) repaintNow(old);
+    const PixelRect now = activeFrame();
+    if (now.right > now.left) repaintNow(now);
 }
 
 void activateField(HeaderField field)
