@@ -151,6 +151,13 @@ int32_t scrollDelta(const ScreenMetrics& m, int32_t from, int32_t to)
     return (from - to) * m.lineHeight + pages * m.pageGap;
 }
 
+int32_t keepLineVisible(int32_t current, int32_t line, int32_t visible)
+{
+    int32_t s = std::min(current, line);
+    if (s + visible < line + 1) s = std::min(line - visible + 1, line);
+    return s;
+}
+
 // lineTop is increasing in the line and equals bodyTop at scrollLine.
 int32_t firstVisibleLine(const ScreenMetrics& m) { return std::max(m.scrollLine, 0); }
 

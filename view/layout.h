@@ -147,6 +147,12 @@ int32_t scrollRequestTarget(int32_t code, int32_t thumb, int32_t current, int32_
 // positive moves the content down.
 int32_t scrollDelta(const ScreenMetrics& m, int32_t from, int32_t to);
 
+// The scroll position that keeps body line `line` among the first
+// `visible` lines of the body: moving up makes it the first line, moving
+// down the visible-th (the first when none is visible). Not clamped to the
+// scroll maximum.
+int32_t keepLineVisible(int32_t current, int32_t line, int32_t visible);
+
 // The first body line whose top is at or below bodyTop: no line above the
 // scroll position is ever drawn, so painting starts here whatever the
 // document's length.

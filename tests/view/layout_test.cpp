@@ -240,6 +240,25 @@ TEST(ScrollModel, ScrollDeltaMatchesTheMovedLines)
     }
 }
 
+TEST(ScrollModel, KeepingALineVisible)
+{
+    const struct { int32_t current, line, visible, target; } cases[] = {
+        {0, 69, 20, 50},   // the amount of transaction 5 becomes the 20th line
+        {50, 24, 20, 24},  // then the description of transaction 2 the first
+        {50, 60, 20, 50},  // already among the first 20
+        {50, 69, 20, 50},  // the 20th line itself
+        {50, 70, 20, 51},
+        {50, 50, 20, 50},
+        {10, 40, 0, 40},   // nothing visible: the line becomes the first
+        {50, 40, 0, 40},
+        {0, 5, 1, 5},
+        {0, 0, 20, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(keepLineVisible(c.current, c.line, c.visible), c.target)
+            << "line " << c.line << " from " << c.current << " with " << c.visible;
+}
+
 TEST(ScrollModel, FirstVisibleLineIsTheFirstAtOrBelowBodyTop)
 {
     for (int32_t scroll : {0, 1, 33, 34, 35, 100, 423, 13290}) {
