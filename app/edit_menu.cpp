@@ -2,6 +2,7 @@
 // opens, and Select All.
 #include "app/command_ids.h"
 #include "app/handlers.h"
+#include "edit/field_geometry.h"
 #include "edit/focus.h"
 #include "view/window_layout.h"
 
@@ -24,24 +25,12 @@ void onInitMenuPopup(HWND window)
     DrawMenuBar(window);
 }
 
-static const PixelRect& headerFieldRect(HeaderField field)
-{
-    switch (field) {
-    case BalanceSign: return headerRects.balanceSign;
-    case BalanceInteger: return headerRects.balanceInteger;
-    case BalanceFraction: return headerRects.balanceFraction;
-    case RateFraction: return headerRects.rateFraction;
-    }
-    return headerRects.balanceSign;
-}
-
 void selectAll()
 {
     if (editFocus.area == WholeDocument) return;
     if (editFocus.area == Header) {
         // Erases the focus frame drawn one pixel around the field.
-        const PixelRect& field = headerFieldRect(editFocus.headerField);
-        repaintNow(PixelRect{field.left - 1, field.top - 1, field.right + 1, field.bottom + 1});
+        repaintNow(grownByOne(headerFieldBox(headerRects, editFocus.headerField)));
     }
     editFocus.area = WholeDocument;
     // From one pixel below the rule under the header down to the bottom.

@@ -13,7 +13,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     UpdateWindow(window);
     const HACCEL accelerators = LoadAcceleratorsA(instance, "Tarnwell");
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {  // 0 at WM_QUIT; -1 (no queue) ends it too
         if (TranslateAcceleratorA(window, accelerators, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
