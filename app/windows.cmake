@@ -30,3 +30,8 @@ target_sources(tarnwell_win PRIVATE
     keyboard.cpp
     messages.cpp
     pending_commands.cpp)
+
+# The manifest comes from the resources; MSVC's linker would add a second.
+if(MSVC)
+    target_link_options(tarnwell PRIVATE /MANIFEST:NO)
+endif()
