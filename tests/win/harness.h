@@ -3,8 +3,10 @@
 // a recorder that answers message boxes from the test side.
 //
 // Each test opens the main window in its SetUp (or body) and closes it at the
-// end; the process-wide document, focus and layout records are put back to
-// their start state before every window, so tests do not depend on order.
+// end. ctest runs every test in a process of its own; when the executable
+// runs all tests in one process, the ledger, snapshot, edit focus and layout
+// records are put back to their start state before every window (records of
+// other subsystems are not).
 #pragma once
 
 #include <windows.h>
