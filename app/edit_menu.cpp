@@ -28,11 +28,12 @@ void onInitMenuPopup(HWND window)
 void selectAll()
 {
     if (editFocus.area == WholeDocument) return;
-    if (editFocus.area == Header) {
-        // Erases the focus frame drawn one pixel around the field.
-        repaintNow(grownByOne(headerFieldBox(headerRects, editFocus.headerField)));
-    }
+    const FocusArea previous = editFocus.area;
+    // The area changes first: the repaint below must find no active field,
+    // or it draws the frame and the selection it is meant to erase.
     editFocus.area = WholeDocument;
+    if (previous == Header)
+        repaintNow(grownByOne(headerFieldBox(headerRects, editFocus.headerField)));
     // From one pixel below the rule under the header down to the bottom.
     const int32_t lineHeight = screen.lineHeight;
     const int32_t top = screen.bodyTop - lineHeight + lineHeight / 2 + 1;

@@ -90,6 +90,10 @@ TEST(SelectAll, FromTheHeaderRepaintsTheFieldFrameThenTheBody)
     const PixelRect& sign = headerRects.balanceSign;
     expectRect(paints.rects[0], RECT{sign.left - 1, sign.top - 1, sign.right + 1, sign.bottom + 1});
     expectRect(paints.rects[1], bodyBelowRule());
+    // The second frame, one pixel outside the box, is gone from the screen.
+    const COLORREF white = RGB(255, 255, 255);
+    EXPECT_EQ(clientPixel((sign.left + sign.right) / 2, sign.top - 1), white);
+    EXPECT_EQ(clientPixel(sign.left - 1, (sign.top + sign.bottom) / 2), white);
     closeMainWindow();
 }
 
