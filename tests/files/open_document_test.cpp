@@ -186,30 +186,39 @@ TEST(OpenDocument, DocumentsTheChecksAccept)
     }
 }
 
+// Documents that pass the checks but whose balance reaches 10^21.
+std::vector<std::string> overflowingDocuments()
+{
+    auto first = samples::ledgerOf(32);  // the first interest transaction overflows
+    samples::putInteger(first->header.beginningBalance.integer, std::string(21, '9'));
+    samples::putFraction(first->header.ratePerPeriod, "00000000000000000001");
+    auto last = samples::ledgerOf(40);  // the last of more records than some previous ledgers
+    samples::putInteger(last->table[38].amount.integer, "1");
+    samples::putInteger(last->table[39].amount.integer, std::string(21, '9'));
+    return {samples::documentOf(*first), samples::documentOf(*last)};
+}
+
 TEST(OpenDocument, OverflowingDocumentPutsThePreviousLedgerBack)
 {
-    auto overflowing = samples::defaultLedger();
-    samples::putInteger(overflowing->header.beginningBalance.integer, std::string(21, '9'));
-    samples::putFraction(overflowing->header.ratePerPeriod, "00000000000000000001");
-    const std::string d = samples::documentOf(*overflowing);
-    ASSERT_TRUE(checkLedgerDocument(d.data(), static_cast<int32_t>(d.size())));
+    for (const std::string& d : overflowingDocuments()) {
+        ASSERT_TRUE(checkLedgerDocument(d.data(), static_cast<int32_t>(d.size())));
+        for (int32_t previousCount : {32, 36, 1024}) {
+            Open o;
+            o.ledger = previousCount == 36 ? samples::busyLedger('-') : samples::ledgerOf(previousCount);
+            TakeSnapshot(*o.ledger, *o.snapshot);
+            o.ledger->table[0].description[0] = 'm';  // modified since the snapshot
+            auto before = std::make_unique<Ledger>();
+            std::memcpy(before.get(), o.ledger.get(), sizeof(Ledger));  // padding too
+            auto snapshotBefore = std::make_unique<SavedSnapshot>();
+            std::memcpy(snapshotBefore.get(), o.snapshot.get(), sizeof(SavedSnapshot));
 
-    for (int32_t previousCount : {32, 36, 1024}) {
-        Open o;
-        o.ledger = previousCount == 36 ? samples::busyLedger('-') : samples::ledgerOf(previousCount);
-        TakeSnapshot(*o.ledger, *o.snapshot);
-        o.ledger->table[0].description[0] = 'm';  // modified since the snapshot
-        auto before = std::make_unique<Ledger>(*o.ledger);
-        std::memcpy(before.get(), o.ledger.get(), sizeof(Ledger));  // padding too
-        auto snapshotBefore = std::make_unique<SavedSnapshot>();
-        std::memcpy(snapshotBefore.get(), o.snapshot.get(), sizeof(SavedSnapshot));
-
-        EXPECT_EQ(o.open(d), OpenOutcome::BalanceTooLarge);
-        EXPECT_TRUE(sameBytes(*o.ledger, *before)) << "previous count " << previousCount;
-        EXPECT_TRUE(sameBytes(*o.snapshot, *snapshotBefore)) << "previous count " << previousCount;
-        EXPECT_TRUE(IsLedgerModified(*o.ledger, *o.snapshot));
-        EXPECT_EQ(std::memcmp(previousTable.data(), before->table.data(), sizeof(TransactionTable)), 0)
-            << "the previous table is kept in the caller's table";
+            EXPECT_EQ(o.open(d), OpenOutcome::BalanceTooLarge);
+            EXPECT_TRUE(sameBytes(*o.ledger, *before)) << "previous count " << previousCount;
+            EXPECT_TRUE(sameBytes(*o.snapshot, *snapshotBefore)) << "previous count " << previousCount;
+            EXPECT_TRUE(IsLedgerModified(*o.ledger, *o.snapshot));
+            EXPECT_EQ(std::memcmp(previousTable.data(), before->table.data(), sizeof(TransactionTable)), 0)
+                << "the previous table is kept in the caller's table";
+        }
     }
 }
 
