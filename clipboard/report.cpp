@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "view/ledger_texts.h"
+
 // Where the report goes. With no buffer the pieces are only counted, so
 // measuring and building walk the very same pieces and cannot disagree.
 struct ReportText {
@@ -143,16 +145,6 @@ static void putCountLine(ReportText& r, const char* label, int32_t count)
     putLineEnd(r);
 }
 
-static const char* typeName(int32_t type)
-{
-    switch (type) {
-    case Interest: return "Interest transaction";
-    case Loan: return "Loan transaction";
-    case Payment: return "Payment transaction";
-    default: return "";  // a code no document of the program holds
-    }
-}
-
 // The description as stored, up to its zero byte.
 static void putDescription(ReportText& r, const Transaction& t)
 {
@@ -178,7 +170,7 @@ static void putTransaction(ReportText& r, const Ledger& l, int32_t i)
     putNumber(r, t.number, 4);
     putLineEnd(r);
     putLabelStart(r, id, 'd', "Type: ");
-    putText(r, typeName(t.type));
+    putText(r, transactionTypeName(t.type));
     putLineEnd(r);
     putLabelLine(r, id, 'e', i == 0 ? "Beginning balance: " : "Old balance: ");
     putValueLine(r, id, 'f', t.oldBalance);

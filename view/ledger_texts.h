@@ -41,8 +41,6 @@ int32_t formatSummaryLabel(char* out, SummaryRow row, const TypeCounts& c);
 // label is measured one blank wider than it is drawn.
 int32_t formatSummaryBandLabel(char* out, SummaryRow row, const TypeCounts& c);
 
-// Counts of the table's transactions by type.
-
 // Index of the `ordinal`-th transaction (from 0) of `type` in stored order,
 // or -1.
 int32_t nthTransactionOfType(const Ledger& l, int32_t type, int32_t ordinal);

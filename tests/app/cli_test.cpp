@@ -114,8 +114,8 @@ TEST_F(CliFiles, ExportIsWhatSaveWrites)
 TEST_F(CliFiles, CheckPrintsOkOrTheOpenMessage)
 {
     auto overflowing = samples::defaultLedger();
-    samples::putInteger(overflowing->header.beginningBalance.integer, std::string(21, '9'));
-    samples::putFraction(overflowing->header.ratePerPeriod, "5");
+    setInteger(overflowing->header.beginningBalance.integer, std::string(21, '9'));
+    setFraction(overflowing->header.ratePerPeriod, "5");
     std::string wrongMagic = samples::documentOf(*samples::busyLedger());
     wrongMagic[0] = 'X';
     std::string tooLarge(1048577, '\0');

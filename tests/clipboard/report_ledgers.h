@@ -7,25 +7,10 @@
 #include <vector>
 
 #include "clipboard/report.h"
+#include "support/ledger_builders.h"
 #include "ledger/adding.h"
 #include "ledger/ledger.h"
 #include "ledger/recalculate.h"
-
-// Integer digits right-aligned over leading zeros, as a committed field holds them.
-template <std::size_t S>
-void setIntegerDigits(std::array<char, S>& field, const std::string& digits)
-{
-    fillZeroDigits(field);
-    std::memcpy(field.data() + (S - 1 - digits.size()), digits.data(), digits.size());
-}
-
-// Fraction digits left-aligned over trailing zeros.
-template <std::size_t S>
-void setFractionDigits(std::array<char, S>& field, const std::string& digits)
-{
-    fillZeroDigits(field);
-    std::memcpy(field.data(), digits.data(), digits.size());
-}
 
 inline void setDescription(Transaction& t, const std::string& text)
 {
@@ -48,8 +33,8 @@ inline int32_t addWithAmount(Ledger& l, TransactionType type, int32_t period,
 {
     int32_t index = -1;
     if (!addTransaction(l, type, period, index)) return -1;
-    setIntegerDigits(l.table[index].amount.integer, integer);
-    setFractionDigits(l.table[index].amount.fraction, fraction);
+    setInteger(l.table[index].amount.integer, integer);
+    setFraction(l.table[index].amount.fraction, fraction);
     return RecalculateLedger(l) ? index : -1;
 }
 

@@ -32,8 +32,8 @@ TEST(LedgerReport, ThreeTransactionLedgerByteForByte)
     resetToDefaultDocument(subject);
     subject.count = 2;
     setSign(subject.header.beginningBalance.sign, '+');
-    setIntegerDigits(subject.header.beginningBalance.integer, "1");
-    setFractionDigits(subject.header.ratePerPeriod, "33333333333333333333");
+    setInteger(subject.header.beginningBalance.integer, "1");
+    setFraction(subject.header.ratePerPeriod, "33333333333333333333");
     setDescription(subject.table[0], "Opening");
     ASSERT_TRUE(RecalculateLedger(subject));
     const int32_t payment = addWithAmount(subject, Payment, 2, "2");
@@ -207,8 +207,8 @@ TEST(LedgerReport, SignsStandInColumnTwelve)
     for (const Case& c : cases) {
         makeDefaultLedger(subject);
         setSign(subject.header.beginningBalance.sign, c.balanceSign);
-        setIntegerDigits(subject.header.beginningBalance.integer, c.integer);
-        setFractionDigits(subject.header.ratePerPeriod, "05");
+        setInteger(subject.header.beginningBalance.integer, c.integer);
+        setFraction(subject.header.ratePerPeriod, "05");
         ASSERT_TRUE(RecalculateLedger(subject));
         const std::vector<std::string> lines = reportLines(reportText(subject));
         ASSERT_EQ(lines.size(), 438u);
@@ -265,8 +265,8 @@ static void expectNumberLinesAligned(const Ledger& l)
 TEST(LedgerReport, NumberLinesAre65WideWithThePointInColumn41)
 {
     makeDefaultLedger(subject);
-    setIntegerDigits(subject.header.beginningBalance.integer, "987654321");
-    setFractionDigits(subject.header.ratePerPeriod, "0123456789");
+    setInteger(subject.header.beginningBalance.integer, "987654321");
+    setFraction(subject.header.ratePerPeriod, "0123456789");
     ASSERT_TRUE(RecalculateLedger(subject));
     for (int32_t period : {1, 5, 5, 17, 32})
         ASSERT_GE(addWithAmount(subject, Loan, period, "4000", "25"), 0);
@@ -304,8 +304,8 @@ TEST(LedgerReport, TheFirstTransactionShowsTheBeginningBalanceLabel)
     // "Beginning balance: ", and the summary repeats its line f.
     resetToDefaultDocument(subject);
     subject.table[0].type = Loan;
-    setIntegerDigits(subject.table[0].amount.integer, "7");
-    setFractionDigits(subject.table[0].amount.fraction, "");
+    setInteger(subject.table[0].amount.integer, "7");
+    setFraction(subject.table[0].amount.fraction, "");
     ASSERT_TRUE(RecalculateLedger(subject));
     const std::vector<std::string> lines = reportLines(reportText(subject));
     ASSERT_EQ(lines.size(), 438u);
@@ -366,10 +366,10 @@ static void growRandomLedger(Ledger& l, std::mt19937& random)
     };
     makeDefaultLedger(l);
     setSign(l.header.beginningBalance.sign, random() % 2 ? '+' : '-');
-    setIntegerDigits(l.header.beginningBalance.integer, digits(static_cast<int>(random() % 12)));
-    setFractionDigits(l.header.beginningBalance.fraction, digits(static_cast<int>(random() % 21)));
+    setInteger(l.header.beginningBalance.integer, digits(static_cast<int>(random() % 12)));
+    setFraction(l.header.beginningBalance.fraction, digits(static_cast<int>(random() % 21)));
     // Below 10% per period: 32 periods of interest cannot overflow these balances.
-    setFractionDigits(l.header.ratePerPeriod, "0" + digits(static_cast<int>(random() % 20)));
+    setFraction(l.header.ratePerPeriod, "0" + digits(static_cast<int>(random() % 20)));
     ASSERT_TRUE(RecalculateLedger(l));
     const int32_t added = static_cast<int32_t>(random() % 200);
     for (int32_t k = 0; k < added; ++k) {

@@ -7,27 +7,12 @@
 #include <string>
 
 #include "files/document.h"
+#include "support/ledger_builders.h"
 #include "ledger/adding.h"
 #include "ledger/ledger.h"
 #include "ledger/recalculate.h"
 
 namespace samples {
-
-// Integer digits right-aligned after "0"s.
-template <std::size_t S>
-void putInteger(std::array<char, S>& field, const std::string& digits)
-{
-    fillZeroDigits(field);
-    std::memcpy(field.data() + (S - 1 - digits.size()), digits.data(), digits.size());
-}
-
-// Fraction digits left-aligned before "0"s.
-template <std::size_t S>
-void putFraction(std::array<char, S>& field, const std::string& digits)
-{
-    fillZeroDigits(field);
-    std::memcpy(field.data(), digits.data(), digits.size());
-}
 
 template <std::size_t S>
 std::string bytes(const std::array<char, S>& field)
@@ -50,8 +35,8 @@ inline void addWithAmount(Ledger& l, TransactionType type, int32_t period, const
     addTransaction(l, type, period, index);
     Transaction& t = l.table[index];
     std::strncpy(t.description.data(), description, descriptionSize - 1);
-    putInteger(t.amount.integer, integer);
-    putFraction(t.amount.fraction, fraction);
+    setInteger(t.amount.integer, integer);
+    setFraction(t.amount.fraction, fraction);
 }
 
 // Beginning balance, rate, loans and payments in several periods, and
@@ -60,9 +45,9 @@ inline std::unique_ptr<Ledger> busyLedger(char sign = '+')
 {
     auto l = defaultLedger();
     setSign(l->header.beginningBalance.sign, sign);
-    putInteger(l->header.beginningBalance.integer, "1500");
-    putFraction(l->header.beginningBalance.fraction, "25");
-    putFraction(l->header.ratePerPeriod, "0125");
+    setInteger(l->header.beginningBalance.integer, "1500");
+    setFraction(l->header.beginningBalance.fraction, "25");
+    setFraction(l->header.ratePerPeriod, "0125");
     addWithAmount(*l, Loan, 1, "Car", "9000", "5");
     addWithAmount(*l, Payment, 2, "Instalment \xe9\xfc", "350", "00000000000000000001");
     addWithAmount(*l, Payment, 2, "", "0", "");

@@ -190,11 +190,11 @@ TEST(OpenDocument, DocumentsTheChecksAccept)
 std::vector<std::string> overflowingDocuments()
 {
     auto first = samples::ledgerOf(32);  // the first interest transaction overflows
-    samples::putInteger(first->header.beginningBalance.integer, std::string(21, '9'));
-    samples::putFraction(first->header.ratePerPeriod, "00000000000000000001");
+    setInteger(first->header.beginningBalance.integer, std::string(21, '9'));
+    setFraction(first->header.ratePerPeriod, "00000000000000000001");
     auto last = samples::ledgerOf(40);  // the last of more records than some previous ledgers
-    samples::putInteger(last->table[38].amount.integer, "1");
-    samples::putInteger(last->table[39].amount.integer, std::string(21, '9'));
+    setInteger(last->table[38].amount.integer, "1");
+    setInteger(last->table[39].amount.integer, std::string(21, '9'));
     return {samples::documentOf(*first), samples::documentOf(*last)};
 }
 
