@@ -29,11 +29,11 @@ finish() {
     wait "$program" 2>/dev/null || true
 }
 trap finish EXIT
-if ! timeout 60 xdotool search --sync --onlyvisible --name '^Tarnwell$' >/dev/null; then
+if ! window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tarnwell$' | head -n 1); then
     echo "The Tarnwell window did not appear" >&2
     exit 1
 fi
 # The window is mapped before its first paint has reached the X server.
 sleep 1
-import -window root "$shot"
-echo "$shot"
+import -window "$window" "$shot"
+echo "Screenshot of Tarnwell saved to $shot"
