@@ -1,7 +1,5 @@
 #include "app/main_window.h"
 
-#include <windowsx.h>
-
 #include "app/handlers.h"
 #include "app/messages.h"
 #include "app/pending_commands.h"
@@ -60,7 +58,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return onCommand(window, LOWORD(wParam)) ? 0 : DefWindowProcA(window, message, wParam, lParam);
     case WM_VSCROLL: onVerticalScroll(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_INITMENUPOPUP: onInitMenuPopup(window); return 0;
-    case WM_LBUTTONDOWN: selectFieldAtPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_LBUTTONDOWN: selectFieldAtPoint(LOWORD(lParam), HIWORD(lParam)); return 0;  // unsigned client coordinates
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
