@@ -1,42 +1,46 @@
 #!/usr/bin/env bash
-# The built tarnwell-cli over the seed documents: exit statuses, and output
-# that reaches stdout unchanged (CR LF, zero bytes).
-# Usage: cli_binary_test.sh SEED_FOLDER COMMAND...
-# COMMAND is the built program, after its emulator when cross-compiled
-# (scripts/wine.sh tarnwell-cli.exe).
-set -uo pipefail
+# The built tarnwell-cli over the seed documents and damaged copies of them: its
+# output (CR LF and zero bytes unchanged), messages and exit statuses.
+# Usage: cli_binary_test.sh SEED_FOLDER COMMAND... (after its emulator when cross-compiled)
 seeds=$1
 shift
-program=("$@")
 failures=0
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+expect() { [[ $2 == "$3" ]] || { echo "FAIL: $1: expected [$2], got [$3]" >&2; failures=$((failures + 1)); }; }
+run() { "$@" >"$tmp/out" 2>"$tmp/err"; echo "$? $(cat "$tmp/out")|$(tr -d '\r' <"$tmp/err")"; }  # status output|error
 
-expect() {  # description, expected, actual
-    if [[ $2 != "$3" ]]; then
-        echo "FAIL: $1: expected [$2], got [$3]" >&2
-        failures=$((failures + 1))
-    fi
-}
-
-out=$("${program[@]}" check "$seeds/default.tnw"); expect "check status" 0 $?
-expect "check output" OK "$out"
-
-# 438 report lines of the default document, each ended by CR LF.
-expect "report bytes" 18460 "$("${program[@]}" report "$seeds/default.tnw" | wc -c)"
-expect "report CR LF lines" 438 "$("${program[@]}" report "$seeds/default.tnw" | grep -c $'\r$')"
-
-# Line 1 is 264 bytes ("=E1"), the other 31 are 267; every description
-# column of the default document is 45 zero bytes.
-expect "export bytes" 8541 "$("${program[@]}" export "$seeds/default.tnw" | wc -c)"
-expect "export zero bytes" $((32 * 45)) "$("${program[@]}" export "$seeds/default.tnw" | tr -dc '\0' | wc -c)"
-
-for seed in "$seeds"/*.tnw; do
-    "${program[@]}" report "$seed" >/dev/null; expect "report $seed" 0 $?
-    "${program[@]}" export "$seed" >/dev/null; expect "export $seed" 0 $?
+d=$seeds/loans_payments.tnw
+{ printf X; tail -c +2 "$d"; } >"$tmp/magic.tnw"
+{ cat "$d"; head -c $((1048576 - $(wc -c <"$d"))) /dev/zero; } >"$tmp/limit.tnw"
+{ cat "$tmp/limit.tnw"; printf x; } >"$tmp/big.tnw"
+{ head -c 16 "$d"; printf '9%.0s' {1..21}; tail -c +38 "$d"; } >"$tmp/overflow.tnw"  # balance 10^21 - 1
+format="The format of the selected file is not correct for this program."
+expect check "0 OK|" "$(run "$@" check "$d")"
+expect "check 1,048,576 bytes" "0 OK|" "$(run "$@" check "$tmp/limit.tnw")"
+expect "check 1,048,577 bytes" "1 The selected file is too large to open.|" "$(run "$@" check "$tmp/big.tnw")"
+expect "check magic" "1 $format|" "$(run "$@" check "$tmp/magic.tnw")"
+expect "report magic" "1 |$format" "$(run "$@" report "$tmp/magic.tnw")"
+expect "export magic" "1 |$format" "$(run "$@" export "$tmp/magic.tnw")"
+expect overflow "1 The selected file generates a balance that is too large to display.|" "$(run "$@" check "$tmp/overflow.tnw")"
+expect absent "1 Can not obtain a file handle to the selected file.|" "$(run "$@" check "$tmp/absent.tnw")"
+usage="2 |Usage: tarnwell-cli report|export|check FILE.tnw
+Try 'tarnwell-cli --help'."
+for args in "" report "print $d" "REPORT $d" "check $d $d" "--help x"; do
+    expect "usage: $args" "$usage" "$(run "$@" $args)"  # split on purpose
 done
+expect help 0 "$(run "$@" --help | head -c 1)"
 
-out=$("${program[@]}" check "$seeds/absent.tnw"); expect "absent status" 1 $?
-expect "absent output" "Can not obtain a file handle to the selected file." "$out"
-"${program[@]}" >/dev/null 2>&1; expect "no arguments" 2 $?
-"${program[@]}" --help >/dev/null; expect "help" 0 $?
-
+# 438 report lines ended by CR LF; export line 1 is 264 bytes, the other 31 are 267, each with 45 zero bytes.
+expect report "18460 438" "$("$@" report "$seeds/default.tnw" | wc -c) $("$@" report "$seeds/default.tnw" | grep -c $'\r$')"
+cmp -s <("$@" report "$seeds/default.tnw" | sed -n '1,2p;$p') \
+    <(printf '01-0001a    \r\n01-0001b  Period: 01\r\nNumber of transactions: 0032\r\n')
+expect "report lines 1, 2, 438" 0 $?
+expect export "8541 1440" "$("$@" export "$seeds/default.tnw" | wc -c) $("$@" export "$seeds/default.tnw" | tr -dc '\0' | wc -c)"
+line='","01","0001","0","+000000000000000001000.00000000000000000000","=E1",".01000000000000000000",'
+line+='"+000000000000000000010.00000000000000000000","=F0001*G0001","+000000000000000001010.00000000000000000000","=F0001+I0001",'
+expect "export line 1" "\"Opening balance$(printf '~%.0s' {1..30})$line"$'\r' "$("$@" export "$d" | head -n 1 | tr '\0' '~')"
+for seed in "$seeds"/*.tnw; do
+    "$@" report "$seed" >/dev/null && "$@" export "$seed" >/dev/null; expect "$seed" 0 $?
+done
 exit $((failures > 0))
