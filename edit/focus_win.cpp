@@ -9,11 +9,9 @@
 // so that nothing under the header is repainted for it.
 static PixelRect activeFrame()
 {
-    if (editFocus.area != Transactions) return grownByOne(headerFieldBox(headerRects, editFocus.headerField));
-    const PixelRect box = transactionFieldBox(screen, measureScreenText(), editFocus.transactionIndex,
-                                              editFocus.transactionField);
-    if (box.top < screen.bodyTop || box.top >= screen.clientHeight) return {0, 0, 0, 0};
-    return grownByOne(box);
+    const PixelRect box = activeFieldBox(editFocus, screen, headerRects, measureScreenText());
+    const bool hidden = editFocus.area == Transactions && (box.top < screen.bodyTop || box.top >= screen.clientHeight);
+    return hidden ? PixelRect{0, 0, 0, 0} : grownByOne(box);
 }
 
 // Repaints the old field, so its frame and selection go, and the new one.

@@ -151,13 +151,6 @@ int32_t scrollDelta(const ScreenMetrics& m, int32_t from, int32_t to)
     return (from - to) * m.lineHeight + pages * m.pageGap;
 }
 
-int32_t keepLineVisible(int32_t current, int32_t line, int32_t visible)
-{
-    int32_t s = std::min(current, line);
-    if (s + visible < line + 1) s = std::min(line - visible + 1, line);
-    return s;
-}
-
 // lineTop is increasing in the line and equals bodyTop at scrollLine.
 int32_t firstVisibleLine(const ScreenMetrics& m) { return std::max(m.scrollLine, 0); }
 
@@ -199,18 +192,3 @@ SummaryLine summaryLine(int32_t offset, int32_t ni, int32_t nl, int32_t np)
     return {static_cast<SummaryRow>(TransactionTotalLabel + o), 0};
 }
 
-int32_t summaryOffset(SummaryRow row, int32_t ni, int32_t nl, int32_t np)
-{
-    if (row == BalancingHeading) return 0;
-    const int32_t counts[3] = {ni, nl, np};
-    const SummaryRow headings[3] = {InterestAmountsHeading, LoanAmountsHeading, PaymentAmountsHeading};
-    int32_t offset = 1;
-    for (int32_t s = 0; s < 3; ++s) {
-        if (row < headings[s] + 5) {
-            const int32_t k = row - headings[s];
-            return offset + (k == 0 ? 0 : k == 1 ? 1 : counts[s] + k - 1);
-        }
-        offset += counts[s] + 4;
-    }
-    return offset + (row - TransactionTotalLabel);
-}

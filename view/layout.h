@@ -147,12 +147,6 @@ int32_t scrollRequestTarget(int32_t code, int32_t thumb, int32_t current, int32_
 // positive moves the content down.
 int32_t scrollDelta(const ScreenMetrics& m, int32_t from, int32_t to);
 
-// The scroll position that keeps body line `line` among the first
-// `visible` lines of the body: moving up makes it the first line, moving
-// down the visible-th (the first when none is visible). Not clamped to the
-// scroll maximum.
-int32_t keepLineVisible(int32_t current, int32_t line, int32_t visible);
-
 // The first body line whose top is at or below bodyTop: no line above the
 // scroll position is ever drawn, so painting starts here whatever the
 // document's length.
@@ -214,5 +208,3 @@ constexpr int32_t fixedSummaryLines = 22;
 // (offset 0 .. ni + nl + np + 21), given the transaction counts by type.
 SummaryLine summaryLine(int32_t offset, int32_t ni, int32_t nl, int32_t np);
 
-// The offset of the first line of a summary row kind (the inverse).
-int32_t summaryOffset(SummaryRow row, int32_t ni, int32_t nl, int32_t np);
