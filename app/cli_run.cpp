@@ -35,8 +35,13 @@ static TransactionTable previousTable;
 
 static bool commandNamed(const char* name, Command& command)
 {
-    struct Entry { const char* name; Command command; } const entries[] = {
-        {"report", Command::Report}, {"export", Command::Export}, {"check", Command::Check},
+    struct Entry {
+        const char* name;
+        Command command;
+    } const entries[] = {
+        {"report", Command::Report},
+        {"export", Command::Export},
+        {"check", Command::Check},
     };
     for (const Entry& e : entries)
         if (std::strcmp(name, e.name) == 0) {

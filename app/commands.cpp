@@ -4,10 +4,7 @@
 #include "app/messages.h"
 #include "app/pending_commands.h"
 
-static bool inPeriodRange(int32_t id, int32_t base)
-{
-    return id > base && id <= base + IDM_ADD_PERIODS;
-}
+static bool inPeriodRange(int32_t id, int32_t base) { return id > base && id <= base + IDM_ADD_PERIODS; }
 
 bool onCommand(HWND window, int32_t id)
 {
@@ -35,7 +32,4 @@ bool onCommand(HWND window, int32_t id)
     return false;
 }
 
-void showAbout()
-{
-    showInformation("Tarnwell " TARNWELL_VERSION_TEXT "\nA loan ledger.", "About Tarnwell");
-}
+void showAbout() { showInformation("Tarnwell " TARNWELL_VERSION_TEXT "\nA loan ledger.", "About Tarnwell"); }

@@ -32,8 +32,7 @@ void selectAll()
     // The area changes first: the repaint below must find no active field,
     // or it draws the frame and the selection it is meant to erase.
     editFocus.area = WholeDocument;
-    if (previous == Header)
-        repaintNow(grownByOne(headerFieldBox(headerRects, editFocus.headerField)));
+    if (previous == Header) repaintNow(grownByOne(headerFieldBox(headerRects, editFocus.headerField)));
     // From one pixel below the rule under the header down to the bottom.
     const int32_t lineHeight = screen.lineHeight;
     const int32_t top = screen.bodyTop - lineHeight + lineHeight / 2 + 1;

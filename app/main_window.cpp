@@ -58,7 +58,9 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return onCommand(window, LOWORD(wParam)) ? 0 : DefWindowProcA(window, message, wParam, lParam);
     case WM_VSCROLL: onVerticalScroll(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_INITMENUPOPUP: onInitMenuPopup(window); return 0;
-    case WM_LBUTTONDOWN: selectFieldAtPoint(LOWORD(lParam), HIWORD(lParam)); return 0;  // unsigned client coordinates
+    case WM_LBUTTONDOWN:
+        selectFieldAtPoint(LOWORD(lParam), HIWORD(lParam));
+        return 0;  // unsigned client coordinates
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -36,17 +36,11 @@ static void RecalculateInterestOnly1024(benchmark::State& state)
 BENCHMARK(RecalculateInterestOnly1024)->Unit(benchmark::kMicrosecond);
 
 // One multiplication per transaction, with all twenty rate digits nonzero.
-static void RecalculateFullRate1024(benchmark::State& state)
-{
-    recalculateLoop(state, makeFullRateLedger);
-}
+static void RecalculateFullRate1024(benchmark::State& state) { recalculateLoop(state, makeFullRateLedger); }
 BENCHMARK(RecalculateFullRate1024)->Unit(benchmark::kMicrosecond);
 
 // Additions and subtractions whose carries and borrows run through forty digits.
-static void RecalculateCarryRuns1024(benchmark::State& state)
-{
-    recalculateLoop(state, makeCarryRunLedger);
-}
+static void RecalculateCarryRuns1024(benchmark::State& state) { recalculateLoop(state, makeCarryRunLedger); }
 BENCHMARK(RecalculateCarryRuns1024)->Unit(benchmark::kMicrosecond);
 
 // A balance with all 41 digits nonzero times a rate with all 20 nonzero;
@@ -54,11 +48,9 @@ BENCHMARK(RecalculateCarryRuns1024)->Unit(benchmark::kMicrosecond);
 static void MultiplyByRateAllDigits(benchmark::State& state, bool nines)
 {
     AmountVector balance, product;
-    for (std::size_t k = 0; k < balance.size(); ++k)
-        balance[k] = nines ? 9 : static_cast<int32_t>(1 + k % 9);
+    for (std::size_t k = 0; k < balance.size(); ++k) balance[k] = nines ? 9 : static_cast<int32_t>(1 + k % 9);
     DigitField<fractionDigits> rate;
-    for (int k = 0; k < fractionDigits; ++k)
-        rate[k] = nines ? '9' : static_cast<char>('1' + (k * 7) % 9);
+    for (int k = 0; k < fractionDigits; ++k) rate[k] = nines ? '9' : static_cast<char>('1' + (k * 7) % 9);
     rate[fractionDigits] = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(balance);

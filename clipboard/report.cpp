@@ -149,8 +149,8 @@ static void putCountLine(ReportText& r, const char* label, int32_t count)
 static void putDescription(ReportText& r, const Transaction& t)
 {
     const void* end = std::memchr(t.description.data(), 0, descriptionSize);
-    int32_t n = end ? static_cast<int32_t>(static_cast<const char*>(end) - t.description.data())
-                    : descriptionSize;
+    int32_t n =
+        end ? static_cast<int32_t>(static_cast<const char*>(end) - t.description.data()) : descriptionSize;
     putBytes(r, t.description.data(), n);
 }
 
@@ -174,7 +174,9 @@ static void putTransaction(ReportText& r, const Ledger& l, int32_t i)
     putLineEnd(r);
     putLabelLine(r, id, 'e', i == 0 ? "Beginning balance: " : "Old balance: ");
     putValueLine(r, id, 'f', t.oldBalance);
-    putLabelLine(r, id, 'g', "Interest rate " "per period: ");
+    putLabelLine(r, id, 'g',
+                 "Interest rate "
+                 "per period: ");
     putRateLine(r, id, l.header.ratePerPeriod);
     putLabelLine(r, id, 'i', "Amount: ");
     putValueLine(r, id, 'j', t.amount);
@@ -202,24 +204,54 @@ static void putTypeSection(ReportText& r, const Ledger& l, int32_t type, const c
 static void putSummary(ReportText& r, const Ledger& l)
 {
     const LedgerTotals& totals = l.currentTotals;
-    putSummaryLine(r, "Balancing of " "transaction amounts: ");
-    putTypeSection(r, l, Interest, "Interest transaction " "amounts: ",
-                   "Number of " "interest transactions: ",
-                   "Total of " "interest transaction " "amounts: ", totals.interestTotal);
-    putTypeSection(r, l, Loan, "Loan transaction " "amounts: ", "Number of " "loan transactions: ",
-                   "Total of " "loan transaction " "amounts: ", totals.loanTotal);
-    putTypeSection(r, l, Payment, "Payment transaction " "amounts: ",
-                   "Number of " "payment transactions: ",
-                   "Total of " "payment transaction " "amounts: ", totals.paymentTotal);
-    putSummaryLine(r, "Total of " "transaction " "amounts: ");
+    putSummaryLine(r,
+                   "Balancing of "
+                   "transaction amounts: ");
+    putTypeSection(r, l, Interest,
+                   "Interest transaction "
+                   "amounts: ",
+                   "Number of "
+                   "interest transactions: ",
+                   "Total of "
+                   "interest transaction "
+                   "amounts: ",
+                   totals.interestTotal);
+    putTypeSection(r, l, Loan,
+                   "Loan transaction "
+                   "amounts: ",
+                   "Number of "
+                   "loan transactions: ",
+                   "Total of "
+                   "loan transaction "
+                   "amounts: ",
+                   totals.loanTotal);
+    putTypeSection(r, l, Payment,
+                   "Payment transaction "
+                   "amounts: ",
+                   "Number of "
+                   "payment transactions: ",
+                   "Total of "
+                   "payment transaction "
+                   "amounts: ",
+                   totals.paymentTotal);
+    putSummaryLine(r,
+                   "Total of "
+                   "transaction "
+                   "amounts: ");
     putTotalLine(r, totals.transactionTotal);
     putSummaryLine(r, "Beginning balance: ");
     if (l.count > 0) putValueLine(r, makeLineId(l.table[0]), 'f', l.table[0].oldBalance);
-    putSummaryLine(r, "Beginning balance " "plus total of " "transaction amounts: ");
+    putSummaryLine(r,
+                   "Beginning balance "
+                   "plus total of "
+                   "transaction amounts: ");
     putTotalLine(r, totals.balancingTotal);
     putSummaryLine(r, "Ending balance: ");
     if (l.count > 0) putValueLine(r, makeLineId(l.table[l.count - 1]), 'l', l.table[l.count - 1].newBalance);
-    putCountLine(r, "Number of " "transactions: ", l.count);
+    putCountLine(r,
+                 "Number of "
+                 "transactions: ",
+                 l.count);
 }
 
 static void putReport(ReportText& r, const Ledger& l)

@@ -21,9 +21,9 @@ enum TransactionField : int32_t { Description = 0, AmountInteger = 1, AmountFrac
 
 struct EditFocus {
     FocusArea area;
-    HeaderField headerField;            // meaningful while area is Header
-    int32_t transactionIndex;           // meaningful while area is Transactions
-    TransactionField transactionField;  // meaningful while area is Transactions
+    HeaderField headerField;                     // meaningful while area is Header
+    int32_t transactionIndex;                    // meaningful while area is Transactions
+    TransactionField transactionField;           // meaningful while area is Transactions
     std::array<char, descriptionSize> editText;  // at most 44 characters, zero bytes after
     int32_t caret;
     int32_t selectionStart;

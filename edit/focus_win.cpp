@@ -10,7 +10,8 @@
 static PixelRect activeFrame()
 {
     const PixelRect box = activeFieldBox(editFocus, screen, headerRects, measureScreenText());
-    const bool hidden = editFocus.area == Transactions && (box.top < screen.bodyTop || box.top >= screen.clientHeight);
+    const bool hidden =
+        editFocus.area == Transactions && (box.top < screen.bodyTop || box.top >= screen.clientHeight);
     return hidden ? PixelRect{0, 0, 0, 0} : grownByOne(box);
 }
 

@@ -51,10 +51,7 @@ static uint32_t countIn(const char* header)
 }
 
 // A sign character and its zero byte.
-static bool isSign(const char* p)
-{
-    return (p[0] == '+' || p[0] == '-') && p[1] == 0;
-}
+static bool isSign(const char* p) { return (p[0] == '+' || p[0] == '-') && p[1] == 0; }
 
 // `width` ASCII digits and a zero byte.
 static bool isDigitField(const char* p, int width)
@@ -72,8 +69,7 @@ static bool checkHeader(const char* data, int32_t size)
     uint32_t count = countIn(data);
     if (count < static_cast<uint32_t>(defaultTransactionCount) || count > maxTransactions) return false;
     if (size < documentSize(static_cast<int32_t>(count))) return false;
-    return isSign(data + balanceSignAt) &&
-           isDigitField(data + balanceIntegerAt, amountIntegerDigits) &&
+    return isSign(data + balanceSignAt) && isDigitField(data + balanceIntegerAt, amountIntegerDigits) &&
            isDigitField(data + balanceFractionAt, fractionDigits) &&
            isDigitField(data + rateAt, fractionDigits);
 }
@@ -125,8 +121,7 @@ static void loadDocument(const char* data, Ledger& l)
     for (int32_t i = 0; i < l.count; ++i) loadRecord(data + documentSize(i), l.table[i]);
 }
 
-OpenOutcome loadLedgerDocument(const char* data, Ledger& l, SavedSnapshot& s,
-                               TransactionTable& previous)
+OpenOutcome loadLedgerDocument(const char* data, Ledger& l, SavedSnapshot& s, TransactionTable& previous)
 {
     const LedgerHeader previousHeader = l.header;
     const int32_t previousCount = l.count;

@@ -28,8 +28,7 @@ bool checkLedgerDocument(const char* data, int32_t size);
 // (BalanceTooLarge) the previous header, count and table are put back, so
 // `l` and `s` are byte for byte as before. `previous` holds the previous
 // table meanwhile (the Windows Open passes tableBeforeCommit).
-OpenOutcome loadLedgerDocument(const char* data, Ledger& l, SavedSnapshot& s,
-                               TransactionTable& previous);
+OpenOutcome loadLedgerDocument(const char* data, Ledger& l, SavedSnapshot& s, TransactionTable& previous);
 
 // checkLedgerDocument, then loadLedgerDocument: Format, BalanceTooLarge or Ok.
 OpenOutcome openLedgerDocument(const char* data, int32_t size, Ledger& l, SavedSnapshot& s,

@@ -17,7 +17,10 @@ static SavedSnapshot startSnapshot, reopenedSnapshot;
 static TransactionTable previous;
 static char saved[documentSize(maxTransactions)], exported[exportLineLimit * maxTransactions];
 
-static void require(bool condition) { if (!condition) std::abort(); }
+static void require(bool condition)
+{
+    if (!condition) std::abort();
+}
 
 static OpenOutcome openFromStart(const char* bytes, int32_t size, Ledger& l, SavedSnapshot& s)
 {

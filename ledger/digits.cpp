@@ -14,8 +14,7 @@ void LoadDigits(const std::array<char, I>& integer, const DigitField<fractionDig
 }
 
 template <std::size_t L, std::size_t I>
-void StoreDigits(const DigitVector<L>& v, std::array<char, I>& integer,
-                 DigitField<fractionDigits>& fraction)
+void StoreDigits(const DigitVector<L>& v, std::array<char, I>& integer, DigitField<fractionDigits>& fraction)
 {
     constexpr int n = int(L) - fd;
     static_assert(int(I) == n + 1);
@@ -108,11 +107,10 @@ bool AddSigned(char sa, const DigitVector<L>& a, char sb, const DigitVector<L>& 
 // shifted rows into the columns instead stalls on every overlapping store).
 // Three rounds then move the tens of all columns up at once (1620 -> 171 ->
 // 26 -> 11 at most), and a last ripple needs only a comparison per column.
-bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate,
-                    AmountVector& r)
+bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate, AmountVector& r)
 {
     constexpr int productCells = int(amountCells) + fd;  // 61
-    constexpr int width = 64;  // eight vectors of eight columns
+    constexpr int width = 64;                            // eight vectors of eight columns
     int16_t padded[fd + width];
     for (int i = 0; i < fd; ++i) padded[i] = 0;
     for (int i = 0; i < int(amountCells); ++i) padded[fd + i] = static_cast<int16_t>(a[i]);
@@ -123,8 +121,7 @@ bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rat
         const int16_t b = static_cast<int16_t>(rate[fd - 1 - j] - '0');
         if (b == 0) continue;
         const int16_t* shifted = padded + fd - j;
-        for (int k = 0; k < width; ++k)
-            column[k] = static_cast<int16_t>(column[k] + shifted[k] * b);
+        for (int k = 0; k < width; ++k) column[k] = static_cast<int16_t>(column[k] + shifted[k] * b);
     }
     for (int round = 0; round < 3; ++round) {
         int16_t tens[width];

@@ -34,8 +34,7 @@ void LoadDigits(const std::array<char, I>& integer, const DigitField<fractionDig
 // Writes a vector of L cells back as L - 20 integer digits and 20 fraction
 // digits, each field with its terminating zero byte.
 template <std::size_t L, std::size_t I>
-void StoreDigits(const DigitVector<L>& v, std::array<char, I>& integer,
-                 DigitField<fractionDigits>& fraction);
+void StoreDigits(const DigitVector<L>& v, std::array<char, I>& integer, DigitField<fractionDigits>& fraction);
 
 template <std::size_t L>
 Magnitude CompareMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b);
@@ -64,5 +63,4 @@ bool AddSigned(char sa, const DigitVector<L>& a, char sb, const DigitVector<L>& 
 
 // r = a x rate, truncated toward zero at the 20th decimal; false on
 // overflow, which a rate below 1 and a balance below 10^21 never cause.
-bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate,
-                    AmountVector& r);
+bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate, AmountVector& r);

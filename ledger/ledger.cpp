@@ -38,9 +38,8 @@ void TakeSnapshot(const Ledger& l, SavedSnapshot& s)
 // from it, and the amount's sign is compared because the file stores it.
 static bool sameUserData(const Transaction& a, const Transaction& b)
 {
-    return a.description == b.description && a.type == b.type &&
-           a.amount.sign == b.amount.sign && a.amount.integer == b.amount.integer &&
-           a.amount.fraction == b.amount.fraction;
+    return a.description == b.description && a.type == b.type && a.amount.sign == b.amount.sign &&
+           a.amount.integer == b.amount.integer && a.amount.fraction == b.amount.fraction;
 }
 
 bool IsLedgerModified(const Ledger& l, const SavedSnapshot& s)

@@ -40,8 +40,8 @@ static void accumulate(TotalVector& sum, const AmountVector& a)
 }
 
 // Interest on the balance carried into the period, with that balance's sign.
-static bool chargeInterest(Transaction& t, const DigitField<fractionDigits>& rate,
-                           RunningBalance& b, RunningTotals& totals)
+static bool chargeInterest(Transaction& t, const DigitField<fractionDigits>& rate, RunningBalance& b,
+                           RunningTotals& totals)
 {
     AmountVector amount;
     MultiplyByRate(b.digits, rate, amount);
@@ -111,8 +111,8 @@ static bool buildWorkTable(const Ledger& l, RunningTotals& totals)
 // The five totals from the sums of the pass.
 static bool finishTotals(const Ledger& l, RunningTotals& r, LedgerTotals& totals)
 {
-    if (!NormaliseDigits(r.interestPlus) || !NormaliseDigits(r.interestMinus) ||
-        !NormaliseDigits(r.loans) || !NormaliseDigits(r.payments))
+    if (!NormaliseDigits(r.interestPlus) || !NormaliseDigits(r.interestMinus) || !NormaliseDigits(r.loans) ||
+        !NormaliseDigits(r.payments))
         return false;
     char interestSign, transactionSign, balancingSign;
     TotalVector interest, sum, transactions, balancing, beginning;

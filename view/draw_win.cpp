@@ -95,7 +95,7 @@ void drawFieldBox(HDC dc, const PixelRect& box, const char* stored, StoredTextPl
         drawActiveField(dc, box, y, charHeight);
         return;
     }
-    const int32_t x = place == CentredText ? signTextOrigin(box, textWidth(dc, stored))
-                                           : leftTextOrigin(box, charHeight);
+    const int32_t x =
+        place == CentredText ? signTextOrigin(box, textWidth(dc, stored)) : leftTextOrigin(box, charHeight);
     drawBoundedText(dc, x, y, stored, descriptionSize);
 }

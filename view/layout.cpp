@@ -24,8 +24,7 @@ int32_t blockWidth(const TextMeasures& t, int32_t lineHeight)
     return 7 * t.charHeight + lineHeight + t.intWidth + t.fracWidth + t.idWidth;
 }
 
-void layoutBlock(ScreenMetrics& m, const TextMeasures& t, int32_t lineHeight, int32_t width,
-                 int32_t height)
+void layoutBlock(ScreenMetrics& m, const TextMeasures& t, int32_t lineHeight, int32_t width, int32_t height)
 {
     m.clientWidth = width;
     m.clientHeight = height;
@@ -40,8 +39,8 @@ static PixelRect spanInRow(CellSpan x, int32_t top, int32_t lineHeight)
     return {x.left, top, x.right, top + lineHeight};
 }
 
-HeaderFieldRects headerRectsFor(const ScreenMetrics& m, const TextMeasures& t,
-                                int32_t balanceLabelWidth, int32_t rateLabelWidth)
+HeaderFieldRects headerRectsFor(const ScreenMetrics& m, const TextMeasures& t, int32_t balanceLabelWidth,
+                                int32_t rateLabelWidth)
 {
     const int32_t lh = m.lineHeight;
     const int32_t h = lh / 2;
@@ -63,10 +62,7 @@ HeaderFieldRects headerRectsFor(const ScreenMetrics& m, const TextMeasures& t,
     return r;
 }
 
-int32_t headerRuleY(const ScreenMetrics& m)
-{
-    return m.bodyTop - m.lineHeight + m.lineHeight / 2;
-}
+int32_t headerRuleY(const ScreenMetrics& m) { return m.bodyTop - m.lineHeight + m.lineHeight / 2; }
 
 ValueCells valueCells(int32_t c, int32_t lh, const TextMeasures& t)
 {
@@ -191,4 +187,3 @@ SummaryLine summaryLine(int32_t offset, int32_t ni, int32_t nl, int32_t np)
     }
     return {static_cast<SummaryRow>(TransactionTotalLabel + o), 0};
 }
-

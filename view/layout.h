@@ -23,7 +23,7 @@ struct ScreenMetrics {
     int32_t bodyTop;
     int32_t clientWidth;
     int32_t clientHeight;
-    int32_t scrollLine;    // body line shown at bodyTop
+    int32_t scrollLine;  // body line shown at bodyTop
 };
 
 // Widths measured with the ledger font on one device.
@@ -68,13 +68,12 @@ int32_t blockWidth(const TextMeasures& t, int32_t lineHeight);
 
 // Stores the client size and line height and centres the block; bodyTop
 // follows the four header rows and the rule between header and body.
-void layoutBlock(ScreenMetrics& m, const TextMeasures& t, int32_t lineHeight, int32_t width,
-                 int32_t height);
+void layoutBlock(ScreenMetrics& m, const TextMeasures& t, int32_t lineHeight, int32_t width, int32_t height);
 
 // The ten header rectangles for a laid-out block; the label widths are the
 // measured "Beginning balance: " and "Interest rate per period: ".
-HeaderFieldRects headerRectsFor(const ScreenMetrics& m, const TextMeasures& t,
-                                int32_t balanceLabelWidth, int32_t rateLabelWidth);
+HeaderFieldRects headerRectsFor(const ScreenMetrics& m, const TextMeasures& t, int32_t balanceLabelWidth,
+                                int32_t rateLabelWidth);
 
 // y of the rule between header and body.
 int32_t headerRuleY(const ScreenMetrics& m);
@@ -207,4 +206,3 @@ constexpr int32_t fixedSummaryLines = 22;
 // The summary line at `offset` lines after the last transaction line
 // (offset 0 .. ni + nl + np + 21), given the transaction counts by type.
 SummaryLine summaryLine(int32_t offset, int32_t ni, int32_t nl, int32_t np);
-

@@ -25,10 +25,7 @@ const char* transactionTypeName(int32_t type)
     }
 }
 
-static int32_t copyText(char* out, const char* text)
-{
-    return std::snprintf(out, lineTextSize, "%s", text);
-}
+static int32_t copyText(char* out, const char* text) { return std::snprintf(out, lineTextSize, "%s", text); }
 
 bool isTransactionLabelLine(int32_t k)
 {

@@ -24,7 +24,8 @@ void paintHeader(HDC dc)
                  isActiveHeaderField(editFocus, RateFraction), ch);
 
     drawText(dc, r.balanceLabel.left, y(r.balanceLabel), "Beginning balance: ");
-    drawFieldBox(dc, r.balanceSign, balance.sign.data(), CentredText, isActiveHeaderField(editFocus, BalanceSign), ch);
+    drawFieldBox(dc, r.balanceSign, balance.sign.data(), CentredText,
+                 isActiveHeaderField(editFocus, BalanceSign), ch);
     drawFieldBox(dc, r.balanceInteger, balance.integer.data(), IndentedText,
                  isActiveHeaderField(editFocus, BalanceInteger), ch);
     drawCentred(dc, span(r.balancePoint), y(r.balancePoint), ".");

@@ -33,7 +33,8 @@ static void invertTransactionLine(HDC dc, const TextMeasures& t, int32_t i, int3
     }
 }
 
-static void invertSummaryLine(HDC dc, const TextMeasures& t, const TypeCounts& counts, SummaryRow row, int32_t y)
+static void invertSummaryLine(HDC dc, const TextMeasures& t, const TypeCounts& counts, SummaryRow row,
+                              int32_t y)
 {
     char label[lineTextSize];
     if (formatSummaryBandLabel(label, row, counts) > 0)
@@ -60,7 +61,8 @@ void paintSelectAll(HDC dc)
         if (line < first)
             invertTransactionLine(dc, t, line / linesPerTransaction, line % linesPerTransaction, y);
         else
-            invertSummaryLine(dc, t, counts, summaryLine(line - first, counts.interest, counts.loan, counts.payment).row, y);
+            invertSummaryLine(dc, t, counts,
+                              summaryLine(line - first, counts.interest, counts.loan, counts.payment).row, y);
     }
     releaseLedgerFont(dc, font);
 }

@@ -48,7 +48,8 @@ static void drawAmountLine(HDC dc, const TextMeasures& t, int32_t i, int32_t top
 static void drawBalanceLine(HDC dc, const TextMeasures& t, const SignedAmount& value, int32_t y)
 {
     const ValueCells cells = valueCells(bodyColumn(screen, t), screen.lineHeight, t);
-    drawValueCells(dc, cells, y, t.charHeight, value.sign.data(), value.integer.data(), value.fraction.data());
+    drawValueCells(dc, cells, y, t.charHeight, value.sign.data(), value.integer.data(),
+                   value.fraction.data());
 }
 
 static void drawTransactionLine(HDC dc, const TextMeasures& t, int32_t i, int32_t k, int32_t top)

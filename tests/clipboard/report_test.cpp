@@ -16,8 +16,10 @@ static std::vector<std::string> reportLines(const Ledger& l)
     std::vector<std::string> lines;
     for (std::size_t start = 0, end; (end = text.find("\r\n", start)) < size; start = end + 2)
         lines.push_back(text.substr(start, end - start));
-    EXPECT_EQ(std::pair(std::count(text.begin(), text.end(), '\n') + std::count(text.begin(), text.end(), '\r'), text.find('\0')),
-              std::pair(static_cast<std::ptrdiff_t>(2 * lines.size()), size - 1));
+    EXPECT_EQ(
+        std::pair(std::count(text.begin(), text.end(), '\n') + std::count(text.begin(), text.end(), '\r'),
+                  text.find('\0')),
+        std::pair(static_cast<std::ptrdiff_t>(2 * lines.size()), size - 1));
     return lines;
 }
 
@@ -30,28 +32,54 @@ TEST(LedgerReport, SmallLedgerByteForByteDefaultDocumentAndWideIdentifiers)
     addAmount(*l, Payment, 1, "2");
     ASSERT_TRUE(RecalculateLedger(*l));
     const std::vector<std::string> expected = {
-        "01-0001a    ", "01-0001b  Period: 01", "01-0001c  Transaction: 0001", "01-0001d  Type: Interest transaction",
-        "01-0001e  Beginning balance: ", "01-0001f   +     000000000000000000001  .  00000000000000000000  ",
-        "01-0001g  Interest rate per period: ", "01-0001h   +                            .  33333333333333333333  ",
-        "01-0001i  Amount: ", "01-0001j   +     000000000000000000000  .  33333333333333333333  ",
-        "01-0001k  New balance: ", "01-0001l   +     000000000000000000001  .  33333333333333333333  ", "01-0002a    ",
-        "01-0002b  Period: 01", "01-0002c  Transaction: 0002", "01-0002d  Type: Payment transaction",
-        "01-0002e  Old balance: ", "01-0002f   +     000000000000000000001  .  33333333333333333333  ",
-        "01-0002g  Interest rate per period: ", "01-0002h   +                            .  33333333333333333333  ",
-        "01-0002i  Amount: ", "01-0002j   -     000000000000000000002  .  00000000000000000000  ",
-        "01-0002k  New balance: ", "01-0002l   -     000000000000000000000  .  66666666666666666667  ",
-        "Balancing of transaction amounts: ", "Interest transaction amounts: ",
-        "01-0001j   +     000000000000000000000  .  33333333333333333333  ", "Number of interest transactions: 0001",
-        "Total of interest transaction amounts: ", "       +     0000000000000000000000000  .  33333333333333333333  ",
-        "Loan transaction amounts: ", "Number of loan transactions: 0000", "Total of loan transaction amounts: ",
-        "       +     0000000000000000000000000  .  00000000000000000000  ", "Payment transaction amounts: ",
-        "01-0002j   -     000000000000000000002  .  00000000000000000000  ", "Number of payment transactions: 0001",
-        "Total of payment transaction amounts: ", "       -     0000000000000000000000002  .  00000000000000000000  ",
-        "Total of transaction amounts: ", "       -     0000000000000000000000001  .  66666666666666666667  ",
-        "Beginning balance: ", "01-0001f   +     000000000000000000001  .  00000000000000000000  ",
+        "01-0001a    ",
+        "01-0001b  Period: 01",
+        "01-0001c  Transaction: 0001",
+        "01-0001d  Type: Interest transaction",
+        "01-0001e  Beginning balance: ",
+        "01-0001f   +     000000000000000000001  .  00000000000000000000  ",
+        "01-0001g  Interest rate per period: ",
+        "01-0001h   +                            .  33333333333333333333  ",
+        "01-0001i  Amount: ",
+        "01-0001j   +     000000000000000000000  .  33333333333333333333  ",
+        "01-0001k  New balance: ",
+        "01-0001l   +     000000000000000000001  .  33333333333333333333  ",
+        "01-0002a    ",
+        "01-0002b  Period: 01",
+        "01-0002c  Transaction: 0002",
+        "01-0002d  Type: Payment transaction",
+        "01-0002e  Old balance: ",
+        "01-0002f   +     000000000000000000001  .  33333333333333333333  ",
+        "01-0002g  Interest rate per period: ",
+        "01-0002h   +                            .  33333333333333333333  ",
+        "01-0002i  Amount: ",
+        "01-0002j   -     000000000000000000002  .  00000000000000000000  ",
+        "01-0002k  New balance: ",
+        "01-0002l   -     000000000000000000000  .  66666666666666666667  ",
+        "Balancing of transaction amounts: ",
+        "Interest transaction amounts: ",
+        "01-0001j   +     000000000000000000000  .  33333333333333333333  ",
+        "Number of interest transactions: 0001",
+        "Total of interest transaction amounts: ",
+        "       +     0000000000000000000000000  .  33333333333333333333  ",
+        "Loan transaction amounts: ",
+        "Number of loan transactions: 0000",
+        "Total of loan transaction amounts: ",
+        "       +     0000000000000000000000000  .  00000000000000000000  ",
+        "Payment transaction amounts: ",
+        "01-0002j   -     000000000000000000002  .  00000000000000000000  ",
+        "Number of payment transactions: 0001",
+        "Total of payment transaction amounts: ",
+        "       -     0000000000000000000000002  .  00000000000000000000  ",
+        "Total of transaction amounts: ",
+        "       -     0000000000000000000000001  .  66666666666666666667  ",
+        "Beginning balance: ",
+        "01-0001f   +     000000000000000000001  .  00000000000000000000  ",
         "Beginning balance plus total of transaction amounts: ",
-        "       -     0000000000000000000000000  .  66666666666666666667  ", "Ending balance: ",
-        "01-0002l   -     000000000000000000000  .  66666666666666666667  ", "Number of transactions: 0002"};
+        "       -     0000000000000000000000000  .  66666666666666666667  ",
+        "Ending balance: ",
+        "01-0002l   -     000000000000000000000  .  66666666666666666667  ",
+        "Number of transactions: 0002"};
     EXPECT_EQ(reportLines(*l), expected);
     l = newLedger();  // the default document
     std::vector<std::string> lines = reportLines(*l);
@@ -61,10 +89,12 @@ TEST(LedgerReport, SmallLedgerByteForByteDefaultDocumentAndWideIdentifiers)
     l->count = maxTransactions;  // 1024 periods: identifiers keep every digit
     ASSERT_TRUE(RecalculateLedger(*l));
     lines = reportLines(*l);
-    EXPECT_EQ(lines.at(12 * 99) + "|" + lines.at(12 * 1023 + 2), "100-0001a    |1024-0001c  Transaction: 0001");
+    EXPECT_EQ(lines.at(12 * 99) + "|" + lines.at(12 * 1023 + 2),
+              "100-0001a    |1024-0001c  Transaction: 0001");
 }
 
-// Random documents, half with a loan in slot 0; 5 number lines a transaction and 7 more, the point in column 41.
+// Random documents, half with a loan in slot 0; 5 number lines a transaction and 7 more, the point in
+// column 41.
 TEST(LedgerReport, RandomLedgers)
 {
     std::mt19937 random(20261206);
@@ -76,10 +106,12 @@ TEST(LedgerReport, RandomLedgers)
         setFraction(l->header.ratePerPeriod, "0" + digits());  // below 10%
         l->table[0].type = round % 2 ? Loan : Interest;
         for (uint32_t k = random() % 200; k > 0; --k)
-            addAmount(*l, random() % 2 ? Loan : Payment, static_cast<int32_t>(1 + random() % 32), digits(), digits());
+            addAmount(*l, random() % 2 ? Loan : Payment, static_cast<int32_t>(1 + random() % 32), digits(),
+                      digits());
         ASSERT_TRUE(RecalculateLedger(*l));
         for (int32_t i = 0; i < l->count; ++i)
-            std::generate_n(l->table[i].description.begin(), random() % 45, [&] { return "aZ9 \t\x01\xe9\xff"[random() % 8]; });
+            std::generate_n(l->table[i].description.begin(), random() % 45,
+                            [&] { return "aZ9 \t\x01\xe9\xff"[random() % 8]; });
         const std::vector<std::string> lines = reportLines(*l);
         ASSERT_EQ(lines.size(), 13u * l->count + 22) << "round " << round;
         for (std::size_t i = 0; i < 12u * l->count; i += 12) {
@@ -87,10 +119,13 @@ TEST(LedgerReport, RandomLedgers)
             EXPECT_EQ(lines[i].substr(8), "    " + text(t.description));
             EXPECT_EQ(lines[i + 4].substr(8), i ? "  Old balance: " : "  Beginning balance: ");
             for (auto [k, v] : {std::pair{5u, &t.oldBalance}, {9u, &t.amount}, {11u, &t.newBalance}})
-                EXPECT_EQ(lines[i + k].substr(8), "   " + text(v->sign) + "     " + text(v->integer) + "  .  " + text(v->fraction) + "  ");
+                EXPECT_EQ(lines[i + k].substr(8), "   " + text(v->sign) + "     " + text(v->integer) +
+                                                      "  .  " + text(v->fraction) + "  ");
         }
         EXPECT_EQ(lines[lines.size() - 6], lines[5]) << "the beginning balance repeated";
-        auto numberLine = [](const std::string& s) { return s.size() == 65 && s.substr(38, 5) == "  .  " && s.substr(63) == "  "; };
+        auto numberLine = [](const std::string& s) {
+            return s.size() == 65 && s.substr(38, 5) == "  .  " && s.substr(63) == "  ";
+        };
         EXPECT_EQ(std::count_if(lines.begin(), lines.end(), numberLine), 5 * l->count + 7);
     }
 }

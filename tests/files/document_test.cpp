@@ -59,9 +59,14 @@ TEST(LedgerDocument, SizesAndTheBytesOfTheHeaderAndRecords)
     auto l = busyLedger('-');
     l->table[4].type = 0x7FFFFF02;  // only the low byte is written
     const std::string d = documentOf(*l);
-    struct Case { std::size_t at; std::string bytes; } cases[] = {
-        {0, "ABCD\r\n$\0\0\0\r\n-\0\r\n000000000000000001500\0\r\n25000000000000000000\0\r\n01250000000000000000\0\r\n"s},
-        {at(1, 0), "Car" + std::string(42, '\0') + "\r\n\1\0\0\0\r\n+\0\r\n000000000000000009000\0\r\n50000000000000000000\0\r\n"s},
+    struct Case {
+        std::size_t at;
+        std::string bytes;
+    } cases[] = {
+        {0,
+         "ABCD\r\n$\0\0\0\r\n-\0\r\n000000000000000001500\0\r\n25000000000000000000\0\r\n01250000000000000000\0\r\n"s},
+        {at(1, 0), "Car" + std::string(42, '\0') +
+                       "\r\n\1\0\0\0\r\n+\0\r\n000000000000000009000\0\r\n50000000000000000000\0\r\n"s},
         {at(3, 0), "Instalment \xe9\xfc" + std::string(32, '\0') +
                        "\r\n\2\0\0\0\r\n-\0\r\n000000000000000000350\0\r\n00000000000000000001\0\r\n"s},
         {at(4, 45), "\r\n\2\0\0\0\r\n"s},
@@ -83,9 +88,12 @@ TEST(CommaDelimitedExport, LoanLinesUpTo1024AndPeriodsWithinTheLineLimit)
 {
     auto l = ledgerOf(1024);
     std::string text = exportOf(*l);
-    const std::string z = "+000000000000000000000.00000000000000000000", r = ".00000000000000000000", none(45, '\0');
-    const std::string last = lineOf(none, {"32", "0993", "1", z, "=K1023", r, z, "=H1024", z, "=F1024+I1024"});
-    EXPECT_NE(text.find(lineOf(none, {"32", "0969", "1", z, "=K0999", r, z, "=H1000", z, "=F1000+I1000"})), std::string::npos);
+    const std::string z = "+000000000000000000000.00000000000000000000", r = ".00000000000000000000",
+                      none(45, '\0');
+    const std::string last =
+        lineOf(none, {"32", "0993", "1", z, "=K1023", r, z, "=H1024", z, "=F1024+I1024"});
+    EXPECT_NE(text.find(lineOf(none, {"32", "0969", "1", z, "=K0999", r, z, "=H1000", z, "=F1000+I1000"})),
+              std::string::npos);
     EXPECT_EQ(text.rfind(last), text.size() - last.size());
     for (int32_t i = 0; i < l->count; ++i) l->table[i].type = Interest;
     RecalculateLedger(*l);
@@ -103,19 +111,26 @@ TEST(CommaDelimitedExport, DescriptionsValuesAndInterestAndPaymentFormulas)
     EXPECT_EQ(text.find(lineOf("Opening period" + std::string(31, '\0'),
                                {"01", "0001", "0", "-000000000000000001500.25000000000000000000", "=E1", rate,
                                 "-000000000000000000018.75312500000000000000", "=F0001*G0001",
-                                "-000000000000000001519.00312500000000000000", "=F0001+I0001"})), 0u);
+                                "-000000000000000001519.00312500000000000000", "=F0001+I0001"})),
+              0u);
     EXPECT_NE(text.find(lineOf("Instalment \xe9\xfc" + std::string(32, '\0'),
-                               {"02", "0002", "2", "+000000000000000007575.01558593750000000000", "=K0003", rate,
-                                "-000000000000000000350.00000000000000000001", "=H0004",
-                                "+000000000000000007225.01558593749999999999", "=F0004+I0004"})), std::string::npos);
-    EXPECT_NE(text.find("\r\n\"" + std::string(20, '\0') + 'x' + std::string(24, '\0') + "\",\"05\",\"0001\","),
+                               {"02", "0002", "2", "+000000000000000007575.01558593750000000000", "=K0003",
+                                rate, "-000000000000000000350.00000000000000000001", "=H0004",
+                                "+000000000000000007225.01558593749999999999", "=F0004+I0004"})),
               std::string::npos);
+    EXPECT_NE(
+        text.find("\r\n\"" + std::string(20, '\0') + 'x' + std::string(24, '\0') + "\",\"05\",\"0001\","),
+        std::string::npos);
 }
 
 TransactionTable previousTable;
 
 // The program's ledger and snapshot hold `l` as last saved.
-void hold(const Ledger& l) { std::memcpy(&ledger, &l, sizeof ledger); TakeSnapshot(); }
+void hold(const Ledger& l)
+{
+    std::memcpy(&ledger, &l, sizeof ledger);
+    TakeSnapshot();
+}
 
 std::string state()
 {
@@ -123,16 +138,32 @@ std::string state()
            std::string(reinterpret_cast<const char*>(&savedSnapshot), sizeof savedSnapshot);
 }
 
-OpenOutcome open(const std::string& d) { return openLedgerDocument(d.data(), int32_t(d.size()), ledger, savedSnapshot, previousTable); }
+OpenOutcome open(const std::string& d)
+{
+    return openLedgerDocument(d.data(), int32_t(d.size()), ledger, savedSnapshot, previousTable);
+}
 
 TEST(OpenDocument, AcceptedDocumentsOpenToTheSavedLedgerUnchanged)
 {
-    struct Case { char sign; void (*shape)(Ledger&); const char* tail; int32_t count, lastPeriod; } cases[] = {
+    struct Case {
+        char sign;
+        void (*shape)(Ledger&);
+        const char* tail;
+        int32_t count, lastPeriod;
+    } cases[] = {
         {'-', [](Ledger&) {}, "", 36, 32},
         {0, [](Ledger&) {}, "\xee\xee\xee", 40, 32},  // bytes after the last record
         {0, [](Ledger& l) { l.table[0].type = Loan; }, "", 40, 31},
-        {0, [](Ledger& l) { for (int i = 32; i < 40; ++i) l.table[i].type = Interest; }, "", 40, 40},
-        {0, [](Ledger& l) { for (int i = 3; i < 40; ++i) l.table[i].type = Payment; }, "", 40, 3},
+        {0,
+         [](Ledger& l) {
+             for (int i = 32; i < 40; ++i) l.table[i].type = Interest;
+         },
+         "", 40, 40},
+        {0,
+         [](Ledger& l) {
+             for (int i = 3; i < 40; ++i) l.table[i].type = Payment;
+         },
+         "", 40, 3},
     };
     for (const Case& c : cases) {
         auto saved = c.sign ? busyLedger(c.sign) : ledgerOf(40);
@@ -155,30 +186,46 @@ TEST(OpenDocument, RefusedDocumentsLeaveTheLedgerAndSnapshotByteForByte)
     const std::string valid = documentOf(*busyLedger());
     std::string first = valid, last = documentOf(*ledgerOf(40));
     first.replace(16, 21, std::string(21, '9'));  // the first interest overflows
-    last.replace(at(38, 77), 1, "1").replace(at(39, 57), 21, std::string(21, '9'));  // the last record, past the previous count
+    last.replace(at(38, 77), 1, "1")
+        .replace(at(39, 57), 21, std::string(21, '9'));  // the last record, past the previous count
     std::string under = valid.substr(0, at(31, 0)), over = documentOf(*ledgerOf(1024));
     under[6] = 31, over[6] = 1, over[7] = 4, over += over.substr(86, 104);  // counts 31 and 1025
-    std::vector<std::string> documents = {first, last, "",
-        valid.substr(0, 86), valid.substr(0, valid.size() - 1), under, over, exportOf(*busyLedger())};
+    std::vector<std::string> documents = {first,
+                                          last,
+                                          "",
+                                          valid.substr(0, 86),
+                                          valid.substr(0, valid.size() - 1),
+                                          under,
+                                          over,
+                                          exportOf(*busyLedger())};
     // Magic, count high byte, signs, type 3, type high bytes, description byte 44, terminators, then digits.
     std::vector<std::pair<std::size_t, char>> bytes = {
-        {3, 'd'}, {9, 1}, {12, ' '}, {at(1, 53), '0'}, {at(2, 47), 3}, {at(4, 48), 1}, {at(4, 49), 1}, {at(4, 50), 1},
-        {at(35, 44), 'x'}, {13, '0'}, {37, '0'}, {60, '0'}, {83, '0'}, {at(1, 54), '0'}, {at(35, 78), '0'}, {at(35, 101), '0'}};
-    struct Digits { std::size_t start, width; } fields[] = {{16, 21}, {40, 20}, {63, 20}, {at(3, 57), 21}, {at(35, 81), 20}};
+        {3, 'd'},          {9, 1},           {12, ' '},         {at(1, 53), '0'},
+        {at(2, 47), 3},    {at(4, 48), 1},   {at(4, 49), 1},    {at(4, 50), 1},
+        {at(35, 44), 'x'}, {13, '0'},        {37, '0'},         {60, '0'},
+        {83, '0'},         {at(1, 54), '0'}, {at(35, 78), '0'}, {at(35, 101), '0'}};
+    struct Digits {
+        std::size_t start, width;
+    } fields[] = {{16, 21}, {40, 20}, {63, 20}, {at(3, 57), 21}, {at(35, 81), 20}};
     for (const Digits& f : fields)
-        for (std::size_t i : {f.start, f.start + f.width / 2, f.start + f.width - 1}) bytes.insert(bytes.end(), {{i, '/'}, {i, ':'}});
+        for (std::size_t i : {f.start, f.start + f.width / 2, f.start + f.width - 1})
+            bytes.insert(bytes.end(), {{i, '/'}, {i, ':'}});
     for (auto [i, byte] : bytes) (documents.emplace_back(valid))[i] = byte;
     hold(*busyLedger('-'));
     ledger.table[0].description[0] = 'm';  // modified since the snapshot
     const std::string before = state();
     for (std::size_t n = 0; n < documents.size(); ++n) {
-        const std::string where = n < 8 ? "document " + std::to_string(n) : "byte " + std::to_string(bytes[n - 8].first);
-        EXPECT_EQ(checkLedgerDocument(documents[n].data(), static_cast<int32_t>(documents[n].size())), n < 2) << where;
+        const std::string where =
+            n < 8 ? "document " + std::to_string(n) : "byte " + std::to_string(bytes[n - 8].first);
+        EXPECT_EQ(checkLedgerDocument(documents[n].data(), static_cast<int32_t>(documents[n].size())), n < 2)
+            << where;
         EXPECT_EQ(open(documents[n]), n < 2 ? OpenOutcome::BalanceTooLarge : OpenOutcome::Format) << where;
         EXPECT_TRUE(state() == before) << where;
     }
-    EXPECT_STREQ(openMessage(OpenOutcome::Format), "The format of the selected file is not correct for this program.");
-    EXPECT_STREQ(openMessage(OpenOutcome::BalanceTooLarge), "The selected file generates a balance that is too large to display.");
+    EXPECT_STREQ(openMessage(OpenOutcome::Format),
+                 "The format of the selected file is not correct for this program.");
+    EXPECT_STREQ(openMessage(OpenOutcome::BalanceTooLarge),
+                 "The selected file generates a balance that is too large to display.");
     EXPECT_TRUE(!isTooLargeToOpen(0, 1048576) && isTooLargeToOpen(0, 1048577) && isTooLargeToOpen(1, 0));
 }
 

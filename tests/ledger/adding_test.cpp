@@ -13,8 +13,8 @@ TEST(Adding, GoesToTheEndOfItsPeriodAndKeepsTheShiftedData)
         TransactionType type;
         int32_t period, slot, number;
     } cases[] = {
-        {Loan, 5, 5, 2}, {Loan, 5, 6, 3},   // after period 05's interest, then after that loan
-        {Payment, 1, 1, 2},                 // everything after it shifts up one slot
+        {Loan, 5, 5, 2},      {Loan, 5, 6, 3},    // after period 05's interest, then after that loan
+        {Payment, 1, 1, 2},                       // everything after it shifts up one slot
         {Payment, 32, 35, 2}, {Loan, 40, 36, 3},  // the last period, or one past it, appends
     };
     for (const auto& c : cases) {
@@ -62,10 +62,14 @@ TEST(Snapshot, EveryFieldOfTheUsersDataCountsAndNothingElse)
     const int32_t loan = addAmount(*l, Loan, 2, "1");
     ASSERT_TRUE(RecalculateLedger(*l));
     TakeSnapshot(*l, *s);
-    char* changed[] = {&l->header.beginningBalance.sign[0], &l->header.beginningBalance.integer[3],
-                       &l->header.beginningBalance.fraction[19], &l->header.beginningBalance.integer[21],
-                       &l->header.ratePerPeriod[0], &l->table[loan].description[44],
-                       &l->table[loan].amount.sign[0], &l->table[loan].amount.integer[20],
+    char* changed[] = {&l->header.beginningBalance.sign[0],
+                       &l->header.beginningBalance.integer[3],
+                       &l->header.beginningBalance.fraction[19],
+                       &l->header.beginningBalance.integer[21],
+                       &l->header.ratePerPeriod[0],
+                       &l->table[loan].description[44],
+                       &l->table[loan].amount.sign[0],
+                       &l->table[loan].amount.integer[20],
                        &l->table[loan].amount.fraction[0]};
     for (char* byte : changed) {
         const char kept = *byte;

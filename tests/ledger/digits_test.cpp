@@ -73,7 +73,8 @@ void checkSumsAndDifferences(std::mt19937_64& rng)
         auto a = randomVector<L>(rng), b = randomVector<L>(rng);
         if (rng() % 8 == 0) b = a;  // equal magnitudes: the zero sign rules
         const char sa = rng() % 2 ? '+' : '-', sb = rng() % 2 ? '+' : '-';
-        const cpp_int x = sa == '-' ? cpp_int(-toInt(a)) : toInt(a), y = sb == '-' ? cpp_int(-toInt(b)) : toInt(b);
+        const cpp_int x = sa == '-' ? cpp_int(-toInt(a)) : toInt(a),
+                      y = sb == '-' ? cpp_int(-toInt(b)) : toInt(b);
         const cpp_int exact = x + y, magnitude = abs(exact);
         DigitVector<L> r;
         char sign = '?';
@@ -84,7 +85,9 @@ void checkSumsAndDifferences(std::mt19937_64& rng)
         // Zero keeps the common sign of like signs, and is "+" from opposite ones.
         ASSERT_EQ(sign, exact > 0 ? '+' : exact < 0 ? '-' : sa == sb ? sa : '+') << x << " + " << y;
         const Magnitude m = CompareMagnitudes(a, b);
-        ASSERT_EQ(m, toInt(a) < toInt(b) ? Magnitude::Less : toInt(a) > toInt(b) ? Magnitude::Greater : Magnitude::Equal);
+        ASSERT_EQ(m, toInt(a) < toInt(b)   ? Magnitude::Less
+                     : toInt(a) > toInt(b) ? Magnitude::Greater
+                                           : Magnitude::Equal);
     }
 }
 
@@ -124,7 +127,9 @@ TEST(DigitArithmetic, Boundaries)
     EXPECT_FALSE(AddSigned('-', vec<amountCells>(nines), '-', vec<amountCells>(unit), sign, r41));
     SubtractMagnitudes(vec<amountCells>("1000"), vec<amountCells>(unit), r41);  // a borrow through zeros
     EXPECT_EQ(r41, vec<amountCells>("999." + std::string(20, '9')));
-    const struct { const char *balance, *rate, *product; } products[] = {
+    const struct {
+        const char *balance, *rate, *product;
+    } products[] = {
         {"1", unit.c_str(), unit.c_str()},
         {"0.5", unit.c_str(), "0"},  // 5 x 10^-21 is truncated away
         {"1.33333333333333333333", "0.33333333333333333333", "0.44444444444444444443"},

@@ -14,7 +14,8 @@ namespace {
 
 std::string amount(const std::string& integer, const std::string& fraction = "")
 {
-    return std::string(21 - integer.size(), '0') + integer + "." + fraction + std::string(20 - fraction.size(), '0');
+    return std::string(21 - integer.size(), '0') + integer + "." + fraction +
+           std::string(20 - fraction.size(), '0');
 }
 
 const std::string zero41 = "+" + amount("0"), zero45 = std::string(25, '0') + "." + std::string(20, '0');
@@ -29,8 +30,8 @@ TEST(Recalculation, DefaultDocument)
         EXPECT_EQ(value(t.oldBalance) + value(t.amount) + value(t.newBalance), zero41 + zero41 + zero41);
     }
     const LedgerTotals& s = l->currentTotals;
-    EXPECT_EQ(value(s.interestTotal) + value(s.loanTotal) + value(s.paymentTotal) + value(s.transactionTotal) +
-                  value(s.balancingTotal),
+    EXPECT_EQ(value(s.interestTotal) + value(s.loanTotal) + value(s.paymentTotal) +
+                  value(s.transactionTotal) + value(s.balancingTotal),
               "+" + zero45 + "+" + zero45 + "-" + zero45 + "+" + zero45 + "+" + zero45);
 }
 
@@ -58,13 +59,14 @@ TEST(Recalculation, SignsAlongTheChain)
         const char *balance, *rate;
         TransactionType type;
         const char* digits;
-        const char *interest, *result;  // signs of the first interest amount and the added transaction's balance
+        const char *interest,
+            *result;  // signs of the first interest amount and the added transaction's balance
     } cases[] = {
         {'+', "7", "", Payment, "7", "+", "+"},  // payment equal to the balance
         {'-', "7", "", Loan, "7", "-", "+"},     // loan equal to a negative balance
         {'+', "1", "", Payment, "3", "+", "-"},
-        {'-', "100", "1", Loan, "2", "-", "-"},  // negative balances draw negative interest
-        {'-', "0", "5", Payment, "0", "-", "-"}, // a "-" zero stays "-"
+        {'-', "100", "1", Loan, "2", "-", "-"},   // negative balances draw negative interest
+        {'-', "0", "5", Payment, "0", "-", "-"},  // a "-" zero stays "-"
         {'-', "0", "5", Loan, "0", "-", "+"},
     };
     for (const auto& c : cases) {
@@ -73,7 +75,8 @@ TEST(Recalculation, SignsAlongTheChain)
         setFraction(l->header.ratePerPeriod, c.rate);
         const int32_t i = addAmount(*l, c.type, 1, c.digits);
         ASSERT_TRUE(RecalculateLedger(*l));
-        EXPECT_EQ(text(l->table[0].amount.sign) + text(l->table[i].newBalance.sign), std::string(c.interest) + c.result)
+        EXPECT_EQ(text(l->table[0].amount.sign) + text(l->table[i].newBalance.sign),
+                  std::string(c.interest) + c.result)
             << c.sign << c.balance << (c.type == Loan ? " loan " : " payment ") << c.digits;
     }
     auto l = newLedger();  // interest on a tiny negative balance truncates to a "-" zero
@@ -136,7 +139,8 @@ Exact add(Exact a, Exact b)
 {
     if (a.sign == b.sign) return {a.sign, a.magnitude + b.magnitude};
     if (a.magnitude == b.magnitude) return {'+', 0};
-    return a.magnitude > b.magnitude ? Exact{a.sign, a.magnitude - b.magnitude} : Exact{b.sign, b.magnitude - a.magnitude};
+    return a.magnitude > b.magnitude ? Exact{a.sign, a.magnitude - b.magnitude}
+                                     : Exact{b.sign, b.magnitude - a.magnitude};
 }
 
 cpp_int decimal(const std::string& digits)  // cpp_int's parser takes a leading 0 for octal
@@ -170,7 +174,8 @@ TEST(Recalculation, RandomLedgersAgreeWithAnExactModel)
         setBeginningBalance(*l, rng() % 2 ? '+' : '-', randomDigits(rng, 21), randomDigits(rng, 20));
         setFraction(l->header.ratePerPeriod, std::string(rng() % 6, '0') + randomDigits(rng, 14));
         for (int k = int(rng() % 40); k > 0; --k)
-            addAmount(*l, rng() % 2 ? Loan : Payment, int32_t(1 + rng() % 33), randomDigits(rng, 21), randomDigits(rng, 20));
+            addAmount(*l, rng() % 2 ? Loan : Payment, int32_t(1 + rng() % 33), randomDigits(rng, 21),
+                      randomDigits(rng, 20));
         const cpp_int rate = decimal(text(l->header.ratePerPeriod));
         Exact balance = exact(l->header.beginningBalance), interest{'+', 0}, loans{'+', 0}, payments{'-', 0};
         std::vector<Exact> amounts, balances;
@@ -178,7 +183,8 @@ TEST(Recalculation, RandomLedgersAgreeWithAnExactModel)
             const Transaction& t = l->table[i];
             Exact a = t.type == Interest ? Exact{balance.sign, balance.magnitude * rate / scale}
                                          : Exact{t.type == Loan ? '+' : '-', exact(t.amount).magnitude};
-            balance = t.type == Interest ? Exact{balance.sign, balance.magnitude + a.magnitude} : add(balance, a);
+            balance =
+                t.type == Interest ? Exact{balance.sign, balance.magnitude + a.magnitude} : add(balance, a);
             Exact& total = t.type == Interest ? interest : t.type == Loan ? loans : payments;
             total = add(total, a);
             amounts.push_back(a);
@@ -195,14 +201,19 @@ TEST(Recalculation, RandomLedgersAgreeWithAnExactModel)
             const Exact got[] = {exact(l->table[i].amount), exact(l->table[i].newBalance)};
             const Exact want[] = {amounts[i], balances[i]};
             for (int k = 0; k < 2; ++k)
-                ASSERT_TRUE(got[k].sign == want[k].sign && got[k].magnitude == want[k].magnitude) << "slot " << i << " value " << k;
+                ASSERT_TRUE(got[k].sign == want[k].sign && got[k].magnitude == want[k].magnitude)
+                    << "slot " << i << " value " << k;
         }
         const Exact transactions = add(add(interest, loans), payments);
-        const Exact totals[] = {interest, loans, payments, transactions, add(exact(l->header.beginningBalance), transactions)};
-        const SignedTotal* stored[] = {&l->currentTotals.interestTotal, &l->currentTotals.loanTotal, &l->currentTotals.paymentTotal,
-                                       &l->currentTotals.transactionTotal, &l->currentTotals.balancingTotal};
+        const Exact totals[] = {interest, loans, payments, transactions,
+                                add(exact(l->header.beginningBalance), transactions)};
+        const SignedTotal* stored[] = {&l->currentTotals.interestTotal, &l->currentTotals.loanTotal,
+                                       &l->currentTotals.paymentTotal, &l->currentTotals.transactionTotal,
+                                       &l->currentTotals.balancingTotal};
         for (int k = 0; k < 5; ++k)
-            ASSERT_TRUE(exact(*stored[k]).sign == totals[k].sign && exact(*stored[k]).magnitude == totals[k].magnitude) << "total " << k;
+            ASSERT_TRUE(exact(*stored[k]).sign == totals[k].sign &&
+                        exact(*stored[k]).magnitude == totals[k].magnitude)
+                << "total " << k;
         EXPECT_EQ(balance.magnitude, totals[4].magnitude);  // the ending balance is the balancing total
     }
     EXPECT_GT(refused, 20);  // both outcomes exercised

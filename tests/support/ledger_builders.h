@@ -56,8 +56,8 @@ inline void setBeginningBalance(Ledger& l, char sign, const std::string& integer
 }
 
 // Adds a loan or payment to `period` and sets its amount's digits.
-inline int32_t addAmount(Ledger& l, TransactionType type, int32_t period,
-                         const std::string& integer, const std::string& fraction = "")
+inline int32_t addAmount(Ledger& l, TransactionType type, int32_t period, const std::string& integer,
+                         const std::string& fraction = "")
 {
     int32_t index = -1;
     if (!addTransaction(l, type, period, index)) return -1;

@@ -19,44 +19,63 @@ static ScreenMetrics laidOut(int32_t width, int32_t height, int32_t scrollLine =
 TEST(Layout, MetricsBlockHeaderAndValueCells)
 {
     ScreenMetrics m = laidOut(800, 600);
-    EXPECT_EQ(std::tuple(ledgerFontHeight(96), m.lineHeight, m.linesPerPage, m.pageGap, m.bodyTop, headerRuleY(m), pageStep(visibleLineCount(m))),
+    EXPECT_EQ(std::tuple(ledgerFontHeight(96), m.lineHeight, m.linesPerPage, m.pageGap, m.bodyTop,
+                         headerRuleY(m), pageStep(visibleLineCount(m))),
               std::tuple(-13, 22, 34, 20, 121, 110, 19));
-    EXPECT_EQ(std::tuple(lineHeightFor(19, 3), lineHeightFor(2, 1), lineHeightFor(0, 0)), std::tuple(28, 1, 1));  // at least 1
-    m = laidOut(300, 600);  // narrower than the block
+    EXPECT_EQ(std::tuple(lineHeightFor(19, 3), lineHeightFor(2, 1), lineHeightFor(0, 0)),
+              std::tuple(28, 1, 1));  // at least 1
+    m = laidOut(300, 600);            // narrower than the block
     const int32_t L = -109;
-    ASSERT_EQ(std::tuple(laidOut(1000, 600).blockLeft, laidOut(519, 600).blockLeft, laidOut(518, 600).blockLeft, m.blockLeft, m.blockRight),
+    ASSERT_EQ(std::tuple(laidOut(1000, 600).blockLeft, laidOut(519, 600).blockLeft,
+                         laidOut(518, 600).blockLeft, m.blockLeft, m.blockRight),
               std::tuple(240, 0, 0, L, L + 519));
     const HeaderFieldRects r = headerRectsFor(m, t96, 152, 208);
-    const PixelRect got[] = {r.balanceLabel, r.balanceSign, r.balanceInteger, r.balancePoint, r.balanceFraction,
-                             r.rateLabel, r.rateSign, r.rateInteger, r.ratePoint, r.rateFraction};
-    const int32_t want[][4] = {{L, 11, L + 152, 33}, {L, 33, L + 22, 55}, {L + 37, 33, L + 235, 55}, {L + 235, 33, L + 250, 55},
-                               {L + 250, 33, L + 440, 55}, {L, 55, L + 208, 77}, {L, 77, L + 22, 99}, {L + 37, 77, L + 235, 99},
+    const PixelRect got[] = {r.balanceLabel,    r.balanceSign, r.balanceInteger, r.balancePoint,
+                             r.balanceFraction, r.rateLabel,   r.rateSign,       r.rateInteger,
+                             r.ratePoint,       r.rateFraction};
+    const int32_t want[][4] = {{L, 11, L + 152, 33},       {L, 33, L + 22, 55},
+                               {L + 37, 33, L + 235, 55},  {L + 235, 33, L + 250, 55},
+                               {L + 250, 33, L + 440, 55}, {L, 55, L + 208, 77},
+                               {L, 77, L + 22, 99},        {L + 37, 77, L + 235, 99},
                                {L + 235, 77, L + 250, 99}, {L + 250, 77, L + 440, 99}};
     for (int k = 0; k < 10; ++k)
         EXPECT_EQ(std::tuple(got[k].left, got[k].top, got[k].right, got[k].bottom),
-                  std::tuple(want[k][0], want[k][1], want[k][2], want[k][3])) << "rect " << k;
+                  std::tuple(want[k][0], want[k][1], want[k][2], want[k][3]))
+            << "rect " << k;
     const ValueCells body = valueCells(bodyColumn(m, t96), 22, t96);
     EXPECT_EQ(std::pair(body.sign.left, body.fraction.right), std::pair(L + 79, m.blockRight));
     const ValueCells c = totalValueCells(100, 22, t96);  // 25 integer digits end where 21 do
-    EXPECT_EQ(std::tuple(c.sign.left, c.sign.right, c.integer.left, c.integer.right, c.point.left, c.fraction.right),
+    EXPECT_EQ(std::tuple(c.sign.left, c.sign.right, c.integer.left, c.integer.right, c.point.left,
+                         c.fraction.right),
               std::tuple(68, 90, 105, 335, 335, 540));
 }
 
 TEST(Layout, ScrollingLineTopsAndPageRules)
 {
     // 438 lines round up to 13 pages of 34: 442.
-    const struct { int32_t height, bodyLines, visible, max; } cases[] = {{600, 438, 20, 423}, {600, 442, 20, 423}, {600, 443, 20, 457},
-        {165, 438, 1, 442}, {164, 438, 0, 443}, {100, 438, 0, 443}, {121 + 22 * 444, 438, 443, 0}, {20000, 438, 902, 0}};
+    const struct {
+        int32_t height, bodyLines, visible, max;
+    } cases[] = {
+        {600, 438, 20, 423}, {600, 442, 20, 423}, {600, 443, 20, 457},           {165, 438, 1, 442},
+        {164, 438, 0, 443},  {100, 438, 0, 443},  {121 + 22 * 444, 438, 443, 0}, {20000, 438, 902, 0}};
     for (const auto& c : cases)
-        EXPECT_EQ(std::pair(visibleLineCount(laidOut(800, c.height)), maxScrollLine(laidOut(800, c.height), c.bodyLines)),
-                  std::pair(c.visible, c.max)) << c.height << ", " << c.bodyLines;
+        EXPECT_EQ(std::pair(visibleLineCount(laidOut(800, c.height)),
+                            maxScrollLine(laidOut(800, c.height), c.bodyLines)),
+                  std::pair(c.visible, c.max))
+            << c.height << ", " << c.bodyLines;
     EXPECT_EQ(pageStep(0), 1);
-    for (auto [scroll, line, top] : {std::tuple{0, 33, 121 + 33 * 22}, {0, 34, 121 + 34 * 22 + 20}, {0, 68, 121 + 68 * 22 + 40},
-                                    {30, 29, 121 - 22}, {34, 33, 121 - 22 - 20}, {423, 442, 121 + 19 * 22 + 20}})
+    for (auto [scroll, line, top] : {std::tuple{0, 33, 121 + 33 * 22},
+                                     {0, 34, 121 + 34 * 22 + 20},
+                                     {0, 68, 121 + 68 * 22 + 40},
+                                     {30, 29, 121 - 22},
+                                     {34, 33, 121 - 22 - 20},
+                                     {423, 442, 121 + 19 * 22 + 20}})
         EXPECT_EQ(lineTop(laidOut(800, 600, scroll), line), top) << line << " at " << scroll;
-    EXPECT_EQ(std::pair(scrollDelta(laidOut(800, 600), 33, 34), scrollDelta(laidOut(800, 600), 423, 0)), std::pair(-42, 423 * 22 + 12 * 20));
+    EXPECT_EQ(std::pair(scrollDelta(laidOut(800, 600), 33, 34), scrollDelta(laidOut(800, 600), 423, 0)),
+              std::pair(-42, 423 * 22 + 12 * 20));
     ScreenMetrics m = laidOut(800, 600);
-    EXPECT_EQ(std::tuple(lastPageIndex(m, 442), lastPageIndex(m, 443), pageRuleY(m, 0, 12)), std::tuple(12, 13, 879));  // gap 869..889
+    EXPECT_EQ(std::tuple(lastPageIndex(m, 442), lastPageIndex(m, 443), pageRuleY(m, 0, 12)),
+              std::tuple(12, 13, 879));                         // gap 869..889
     EXPECT_EQ(pageRuleY(m, 12, 12), 121 + 442 * 22 + 13 * 20);  // the last page's at its end
     m.lineHeight = 23;
     setPageMetrics(m, 96);  // a gap of 9: the rule 5 above the next page
@@ -66,11 +85,17 @@ TEST(Layout, ScrollingLineTopsAndPageRules)
 TEST(Layout, SummaryRows)
 {
     // 2 interest, 3 loan and 1 payment transactions.
-    const struct { int32_t offset; SummaryRow row; int32_t ordinal; } cases[] = {{0, BalancingHeading, 0}, {3, InterestAmountRow, 1},
-        {7, LoanAmountsHeading, 0}, {10, LoanAmountRow, 2}, {15, PaymentAmountRow, 0}, {18, PaymentTotalRow, 0}, {27, TransactionCountRow, 0}};
+    const struct {
+        int32_t offset;
+        SummaryRow row;
+        int32_t ordinal;
+    } cases[] = {{0, BalancingHeading, 0},    {3, InterestAmountRow, 1}, {7, LoanAmountsHeading, 0},
+                 {10, LoanAmountRow, 2},      {15, PaymentAmountRow, 0}, {18, PaymentTotalRow, 0},
+                 {27, TransactionCountRow, 0}};
     for (const auto& c : cases)
         EXPECT_EQ(std::pair(summaryLine(c.offset, 2, 3, 1).row, summaryLine(c.offset, 2, 3, 1).ordinal),
-                  std::pair(c.row, c.ordinal)) << "offset " << c.offset;
+                  std::pair(c.row, c.ordinal))
+            << "offset " << c.offset;
     for (auto [ni, nl, np] : {std::tuple{32, 0, 0}, {2, 3, 1}, {1, 500, 7}}) {
         // Every summary line in order: a heading, its amount rows, count, total label and total per type.
         std::vector<std::pair<int32_t, int32_t>> rows{{BalancingHeading, 0}};
@@ -84,6 +109,8 @@ TEST(Layout, SummaryRows)
         for (int32_t row = TransactionTotalLabel; row <= TransactionCountRow; ++row) rows.push_back({row, 0});
         ASSERT_EQ(int32_t(rows.size()), ni + nl + np + fixedSummaryLines);
         for (int32_t o = 0; o < int32_t(rows.size()); ++o)
-            EXPECT_EQ(std::pair(int32_t(summaryLine(o, ni, nl, np).row), summaryLine(o, ni, nl, np).ordinal), rows[o]) << o;
+            EXPECT_EQ(std::pair(int32_t(summaryLine(o, ni, nl, np).row), summaryLine(o, ni, nl, np).ordinal),
+                      rows[o])
+                << o;
     }
 }

@@ -22,7 +22,8 @@ bool pressCtrlAccelerator(int32_t key)
     held[VK_CONTROL] = held[key] = 0x80;
     SetKeyboardState(held.data());
     MSG message{mainWindow, WM_KEYDOWN, static_cast<WPARAM>(key), 1, 0, {}};
-    const bool translated = TranslateAcceleratorA(mainWindow, LoadAcceleratorsA(nullptr, "Tarnwell"), &message);
+    const bool translated =
+        TranslateAcceleratorA(mainWindow, LoadAcceleratorsA(nullptr, "Tarnwell"), &message);
     held.fill(0);
     SetKeyboardState(held.data());
     return translated;
@@ -33,7 +34,8 @@ bool pressCtrlAccelerator(int32_t key)
 std::string editMenuStates()
 {
     const HMENU bar = GetMenu(mainWindow);
-    SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(bar, 1)), MAKELPARAM(1, FALSE));
+    SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(bar, 1)),
+                 MAKELPARAM(1, FALSE));
     std::string states = "XCVDA";
     for (int32_t i = 0; i < 5; ++i)
         if (GetMenuState(bar, IDM_EDIT_CUT + i, MF_BYCOMMAND) & MF_GRAYED) states[i] = '-';
@@ -85,8 +87,10 @@ TEST_F(Shell, TheMenuBarHoldsEveryCommandWithItsTextAndAccelerator)
         "&File{\n&New=40000\n&Open...=40001\n&Save...=40002\n-\n&Print...=40003\n-\nE&xit=40004\n}\n"
         "&Edit{\nCu&t\tCtrl+X=41000\n&Copy\tCtrl+C=41001\n&Paste\tCtrl+V=41002\nDe&lete\tCtrl+D=41003\n-\n"
         "Select &All\tCtrl+A=41004\n}\n&Add{\n";
-    const struct { const char* text; int32_t first, last; } groups[] = {
-        {"&01 to 09", 1, 9}, {"&10 to 19", 10, 19}, {"&20 to 29", 20, 29}, {"&30 to 32", 30, 32}};
+    const struct {
+        const char* text;
+        int32_t first, last;
+    } groups[] = {{"&01 to 09", 1, 9}, {"&10 to 19", 10, 19}, {"&20 to 29", 20, 29}, {"&30 to 32", 30, 32}};
     for (const char* kind : {"Loan", "Payment"}) {
         expected += std::string("Add &") + kind + " Transaction to Period: {\n";
         for (const auto& group : groups) {
@@ -103,21 +107,26 @@ TEST_F(Shell, TheMenuBarHoldsEveryCommandWithItsTextAndAccelerator)
 
     for (int32_t base : {42000, 43000})  // only period 01 of each Add item is checked
         for (int32_t p = 1; p <= 32; ++p)
-            EXPECT_EQ((GetMenuState(GetMenu(mainWindow), base + p, MF_BYCOMMAND) & MF_CHECKED) != 0, p == 1) << p;
+            EXPECT_EQ((GetMenuState(GetMenu(mainWindow), base + p, MF_BYCOMMAND) & MF_CHECKED) != 0, p == 1)
+                << p;
     std::array<ACCEL, 8> a{};  // each Ctrl+key, a virtual key, to its command
     const int32_t n = CopyAcceleratorTableA(LoadAcceleratorsA(nullptr, "Tarnwell"), a.data(), a.size());
     std::set<std::string> accelerators;
     for (int32_t i = 0; i < n; ++i)
         accelerators.insert(std::string((a[i].fVirt & ~FNOINVERT) == (FVIRTKEY | FCONTROL) ? "Ctrl+" : "?+") +
                             char(a[i].key) + "=" + std::to_string(a[i].cmd));
-    EXPECT_EQ(accelerators, (std::set<std::string>{"Ctrl+A=41004", "Ctrl+C=41001", "Ctrl+D=41003", "Ctrl+V=41002",
-                                                   "Ctrl+X=41000"}));
+    EXPECT_EQ(accelerators, (std::set<std::string>{"Ctrl+A=41004", "Ctrl+C=41001", "Ctrl+D=41003",
+                                                   "Ctrl+V=41002", "Ctrl+X=41000"}));
 }
 
 TEST_F(Shell, TheEditMenuFollowsTheSelectionAndTheClipboard)
 {
     // At the start the sign's "+" is selected (0..1, shown).
-    const struct { int32_t start, end, shown; const char* clipboard; const char* states; } cases[] = {
+    const struct {
+        int32_t start, end, shown;
+        const char* clipboard;
+        const char* states;
+    } cases[] = {
         {0, 1, 1, nullptr, "XC-DA"}, {0, 1, 1, "12.5", "XCVDA"}, {1, 1, 1, "1", "--V-A"},
         {1, 1, 1, nullptr, "----A"}, {0, 1, 0, "x", "--V-A"},    {0, 1, 0, nullptr, "----A"},
     };
@@ -168,13 +177,17 @@ TEST_F(Shell, AboutAndARegistrationFailureAreToldInBoxes)
 // after a change of a transaction or the header the answer decides.
 TEST(Close, AsksOnlyAfterAChangeAndTheAnswerDecides)
 {
-    const struct { int32_t change, answer; bool asks, closes; } cases[] = {
+    const struct {
+        int32_t change, answer;
+        bool asks, closes;
+    } cases[] = {
         {0, IDCANCEL, false, true}, {1, IDCANCEL, true, false}, {1, IDNO, true, true},
         {2, IDCANCEL, true, false}, {2, IDNO, true, true},
     };
     for (bool exit : {false, true}) {
         for (const auto& c : cases) {
-            SCOPED_TRACE(testing::Message() << "Exit " << exit << ", change " << c.change << ", answer " << c.answer);
+            SCOPED_TRACE(testing::Message()
+                         << "Exit " << exit << ", change " << c.change << ", answer " << c.answer);
             const HWND window = openMainWindow();
             ASSERT_NE(window, nullptr);
             if (c.change == 1) ledger.table[0].description[0] = 'R';
@@ -186,8 +199,9 @@ TEST(Close, AsksOnlyAfterAChangeAndTheAnswerDecides)
             EXPECT_EQ(!IsWindow(window), c.closes);
             ASSERT_EQ(boxes.count, c.asks ? 1 : 0);
             if (c.asks) {
-                EXPECT_EQ(boxes.title + "|" + boxes.text, "Save Current File?|The current file has changed since "
-                                                          "the last save.\nDo you wish to save the current file?");
+                EXPECT_EQ(boxes.title + "|" + boxes.text,
+                          "Save Current File?|The current file has changed since "
+                          "the last save.\nDo you wish to save the current file?");
                 EXPECT_EQ(boxes.icon, LoadIconA(nullptr, IDI_QUESTION));
                 EXPECT_EQ(boxes.owner, window);
             }
@@ -207,7 +221,8 @@ TEST(Program, ShowsItsWindowAndExitsWithZeroAfterFileExit)
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(path.data(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    ASSERT_TRUE(CreateProcessA(path.data(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process));
     EXPECT_EQ(WaitForInputIdle(process.hProcess, 60000), 0u);
     const HWND window = FindWindowA("Tarnwell", "Tarnwell");
     EXPECT_TRUE(IsWindowVisible(window));

@@ -11,9 +11,9 @@
 // this client size, after the ledger, snapshot, focus and layout records are
 // put back as the program starts them; returns it (also in mainWindow).
 HWND openMainWindow(int32_t clientWidth = 800, int32_t clientHeight = 600);
-void closeMainWindow();              // destroys it if it exists, drains messages
+void closeMainWindow();  // destroys it if it exists, drains messages
 void resizeClient(int32_t width, int32_t height);
-void pumpMessages();                 // the quit message is dropped
+void pumpMessages();  // the quit message is dropped
 
 // Every dialog box this thread activates is recorded once and answered at
 // once with `answer`, so that no test hangs in a modal loop.

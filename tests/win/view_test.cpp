@@ -89,12 +89,19 @@ TEST(Metrics, TheLedgerFontAt96DpiGivesTheLineAndPageMetrics)
     GetObjectA(font, sizeof asked, &asked);
     DeleteObject(font);
     EXPECT_EQ(std::to_string(GetDeviceCaps(dc, LOGPIXELSY)) + " dpi, " + asked.lfFaceName + " " +
-                  std::to_string(asked.lfHeight), "96 dpi, Courier New -13");
+                  std::to_string(asked.lfHeight),
+              "96 dpi, Courier New -13");
     ReleaseDC(mainWindow, dc);
     int minimum = -1, maximum = -1;
     GetScrollRange(mainWindow, SB_VERT, &minimum, &maximum);
-    const std::vector<int32_t> actual = {screen.lineHeight, screen.linesPerPage, screen.pageGap, screen.bodyTop,
-                                         visibleLineCount(), maxScrollLine(ledger.bodyLineCount), minimum, maximum};
+    const std::vector<int32_t> actual = {screen.lineHeight,
+                                         screen.linesPerPage,
+                                         screen.pageGap,
+                                         screen.bodyTop,
+                                         visibleLineCount(),
+                                         maxScrollLine(ledger.bodyLineCount),
+                                         minimum,
+                                         maximum};
     EXPECT_EQ(actual, (std::vector<int32_t>{22, 34, 20, 121, 20, 423, 0, 423}));
     closeMainWindow();
 }
@@ -105,11 +112,27 @@ TEST(Metrics, TheLedgerFontAt96DpiGivesTheLineAndPageMetrics)
 TEST(Scrolling, RequestsClampAndMoveThePixels)
 {
     ASSERT_NE(openMainWindow(800, 600), nullptr);
-    const struct { int32_t code, thumb, position; } steps[] = {
-        {SB_LINEUP, 0, 0},      {SB_LINEDOWN, 0, 1},    {SB_PAGEDOWN, 0, 20}, {SB_PAGEDOWN, 0, 39},  // past 34
-        {SB_PAGEUP, 0, 20},     {SB_THUMBTRACK, 33, 33}, {SB_LINEDOWN, 0, 34}, {SB_TOP, 0, 34}, {SB_BOTTOM, 0, 34},
-        {SB_ENDSCROLL, 0, 34},  {SB_THUMBPOSITION, 200, 200}, {SB_THUMBPOSITION, 30000, 423}, {SB_LINEDOWN, 0, 423},
-        {SB_PAGEUP, 0, 404},    {SB_THUMBPOSITION, 2, 2}, {SB_PAGEUP, 0, 0}, {SB_LINEDOWN, 0, 1}, {SB_LINEUP, 0, 0},
+    const struct {
+        int32_t code, thumb, position;
+    } steps[] = {
+        {SB_LINEUP, 0, 0},
+        {SB_LINEDOWN, 0, 1},
+        {SB_PAGEDOWN, 0, 20},
+        {SB_PAGEDOWN, 0, 39},  // past 34
+        {SB_PAGEUP, 0, 20},
+        {SB_THUMBTRACK, 33, 33},
+        {SB_LINEDOWN, 0, 34},
+        {SB_TOP, 0, 34},
+        {SB_BOTTOM, 0, 34},
+        {SB_ENDSCROLL, 0, 34},
+        {SB_THUMBPOSITION, 200, 200},
+        {SB_THUMBPOSITION, 30000, 423},
+        {SB_LINEDOWN, 0, 423},
+        {SB_PAGEUP, 0, 404},
+        {SB_THUMBPOSITION, 2, 2},
+        {SB_PAGEUP, 0, 0},
+        {SB_LINEDOWN, 0, 1},
+        {SB_LINEUP, 0, 0},
     };
     activateField(0, Description);  // a focus frame that straddles the body's top edge
     repaintAll();
@@ -142,17 +165,25 @@ TEST(Scrolling, RequestsClampAndMoveThePixels)
 TEST_F(Painted, TheDefaultDocumentStandsWhereTheLayoutPutsIt)
 {
     const Capture c = captureClient();
-    const struct { const char* name; PixelRect box; bool active; } boxes[] = {
-        {"balance sign", headerRects.balanceSign, true}, {"balance integer", headerRects.balanceInteger, false},
-        {"balance fraction", headerRects.balanceFraction, false}, {"rate fraction", headerRects.rateFraction, false},
+    const struct {
+        const char* name;
+        PixelRect box;
+        bool active;
+    } boxes[] = {
+        {"balance sign", headerRects.balanceSign, true},
+        {"balance integer", headerRects.balanceInteger, false},
+        {"balance fraction", headerRects.balanceFraction, false},
+        {"rate fraction", headerRects.rateFraction, false},
     };
     for (const auto& k : boxes) {  // a border, white inside; the active box framed twice
         const PixelRect& b = k.box;
         const int32_t mx = middle(b.left, b.right), my = middle(b.top, b.bottom);
-        EXPECT_TRUE(c.dark(b.left, my) && c.dark(b.right - 1, my) && c.dark(mx, b.top) && c.dark(mx, b.bottom - 1))
+        EXPECT_TRUE(c.dark(b.left, my) && c.dark(b.right - 1, my) && c.dark(mx, b.top) &&
+                    c.dark(mx, b.bottom - 1))
             << k.name;
         EXPECT_FALSE(c.dark(b.left + 1, my) || c.dark(b.left - 2, my)) << k.name;
-        for (bool outside : {c.dark(b.left - 1, my), c.dark(b.right, my), c.dark(mx, b.top - 1), c.dark(mx, b.bottom)})
+        for (bool outside :
+             {c.dark(b.left - 1, my), c.dark(b.right, my), c.dark(mx, b.top - 1), c.dark(mx, b.bottom)})
             EXPECT_EQ(outside, k.active) << k.name;
     }
     const PixelRect& r = headerRects.rateInteger;
@@ -189,7 +220,8 @@ TEST_F(Painted, SelectAllFromTheHeaderInvertsTheBodyOnceAndLeavesTheHeader)
     for (int32_t y = 0; y <= 110; ++y)
         for (int32_t x = 0; x < 800; ++x)
             ASSERT_TRUE((x >= sign.left && x < sign.right && y >= sign.top && y < sign.bottom) ||
-                        selected.at(x, y) == before.at(x, y)) << "header pixel " << x << "," << y;
+                        selected.at(x, y) == before.at(x, y))
+                << "header pixel " << x << "," << y;
     const int32_t my = middle(sign.top, sign.bottom);
     EXPECT_FALSE(selected.dark(sign.left, my) || selected.dark(middle(sign.left, sign.right), sign.top))
         << "the second frame is gone";
@@ -198,15 +230,18 @@ TEST_F(Painted, SelectAllFromTheHeaderInvertsTheBodyOnceAndLeavesTheHeader)
     // Line a: the identifier's band up to x0 - 1; the description box's
     // border stays, the band of the empty description starts 2 inside it.
     EXPECT_TRUE(selected.dark(x0 - 2, ya) && !selected.dark(x0 - 1, ya) && selected.dark(x0, ya));
-    EXPECT_TRUE(!selected.dark(x0 + 1, ya) && selected.dark(x0 + 3, ya) && !selected.dark(x0 + t.charHeight + 1, ya));
+    EXPECT_TRUE(!selected.dark(x0 + 1, ya) && selected.dark(x0 + 3, ya) &&
+                !selected.dark(x0 + t.charHeight + 1, ya));
     // Line b over "Period: 01" only; line f, a value line, over the whole block.
     const int32_t labelEnd = x0 + 10 * charWidth;  // "Period: 01"
-    EXPECT_GT(selected.darkIn(x0, textY(1), labelEnd, textY(1) + t.charHeight), (labelEnd - x0) * t.charHeight / 2);
+    EXPECT_GT(selected.darkIn(x0, textY(1), labelEnd, textY(1) + t.charHeight),
+              (labelEnd - x0) * t.charHeight / 2);
     EXPECT_FALSE(selected.dark(labelEnd + 1, yb));
     EXPECT_TRUE(selected.dark(screen.blockLeft, yf) && selected.dark(screen.blockRight - 1, yf));
     EXPECT_FALSE(selected.dark(screen.blockLeft - 1, yf) || selected.dark(screen.blockRight, yf));
     EXPECT_FALSE(selected.dark(screen.blockRight - 1, yf - mid - 1) ||
-                 selected.dark(screen.blockRight - 1, yf - mid + t.charHeight)) << "the band is charHeight tall";
+                 selected.dark(screen.blockRight - 1, yf - mid + t.charHeight))
+        << "the band is charHeight tall";
 }
 
 TEST_F(Painted, TheFocusFrameMovesWithTheActiveField)
@@ -215,8 +250,10 @@ TEST_F(Painted, TheFocusFrameMovesWithTheActiveField)
     activateField(1, Description);  // repaints the two boxes alone
     Capture c = captureClient();
     EXPECT_FALSE(framed(c, headerRects.balanceSign));
-    EXPECT_TRUE(framed(c, box) && c.dark(box.right, middle(box.top, box.bottom)) && c.dark(x0 + 5, box.bottom));
-    EXPECT_TRUE(c.dark(box.left + t.charHeight, textTop(screen, box.top, t.charHeight) + t.charHeight / 2)) << "caret";
+    EXPECT_TRUE(framed(c, box) && c.dark(box.right, middle(box.top, box.bottom)) &&
+                c.dark(x0 + 5, box.bottom));
+    EXPECT_TRUE(c.dark(box.left + t.charHeight, textTop(screen, box.top, t.charHeight) + t.charHeight / 2))
+        << "caret";
     EXPECT_EQ(c.darkIn(box.left + t.charHeight + 1, box.top + 1, box.right - 1, box.bottom - 1), 0);
     repaintAll();
     c = captureClient();
@@ -226,9 +263,10 @@ TEST_F(Painted, TheFocusFrameMovesWithTheActiveField)
     SendMessageA(mainWindow, WM_COMMAND, IDM_EDIT_SELECT_ALL, 0);
     leaveWholeDocument();  // back to the stored sign, selected, and the body plain
     const EditFocus& f = editFocus;
-    EXPECT_EQ(std::make_tuple(f.area, f.headerField, std::string(f.editText.data()), f.caret, f.selectionStart,
-                              f.selectionEnd, f.selectionShown),
+    EXPECT_EQ(std::make_tuple(f.area, f.headerField, std::string(f.editText.data()), f.caret,
+                              f.selectionStart, f.selectionEnd, f.selectionShown),
               std::make_tuple(Header, BalanceSign, std::string("-"), 0, 0, 1, 1));
     c = captureClient();
-    EXPECT_TRUE(framed(c, headerRects.balanceSign) && !c.dark(screen.blockRight - 1, textY(5) + t.charHeight / 2));
+    EXPECT_TRUE(framed(c, headerRects.balanceSign) &&
+                !c.dark(screen.blockRight - 1, textY(5) + t.charHeight / 2));
 }
