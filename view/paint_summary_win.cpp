@@ -26,20 +26,41 @@ static void drawTotal(HDC dc, const TextMeasures& t, const SignedTotal& total, i
                    total.sign.data(), total.integer.data(), total.fraction.data());
 }
 
-static void drawAmountOfType(HDC dc, const TextMeasures& t, int32_t type, int32_t ordinal, int32_t y)
+// The last transaction found for an amount row. The visible rows of a type
+// come in order, so each continues the search from the one before instead of
+// scanning the table from its start for every row.
+struct AmountCursor {
+    int32_t type, ordinal, index;
+};
+
+static int32_t transactionOfType(AmountCursor& c, int32_t type, int32_t ordinal)
 {
-    const int32_t index = nthTransactionOfType(ledger, type, ordinal);
+    if (c.type == type && c.ordinal + 1 == ordinal && c.index >= 0) {
+        int32_t i = c.index + 1;
+        while (i < ledger.count && ledger.table[i].type != type) ++i;
+        c = {type, ordinal, i < ledger.count ? i : -1};
+    } else {
+        c = {type, ordinal, nthTransactionOfType(ledger, type, ordinal)};
+    }
+    return c.index;
+}
+
+static void drawAmountOfType(HDC dc, const TextMeasures& t, AmountCursor& c, int32_t type, int32_t ordinal,
+                             int32_t y)
+{
+    const int32_t index = transactionOfType(c, type, ordinal);
     if (index >= 0) drawRepeatedValue(dc, t, index, 'j', ledger.table[index].amount, y);
 }
 
-static void drawSummaryLine(HDC dc, const TextMeasures& t, const TypeCounts& counts, SummaryLine s, int32_t y)
+static void drawSummaryLine(HDC dc, const TextMeasures& t, const TypeCounts& counts, AmountCursor& c,
+                            SummaryLine s, int32_t y)
 {
     const LedgerTotals& totals = ledger.currentTotals;
     const int32_t last = ledger.count - 1;
     switch (s.row) {
-    case InterestAmountRow: drawAmountOfType(dc, t, Interest, s.ordinal, y); break;
-    case LoanAmountRow: drawAmountOfType(dc, t, Loan, s.ordinal, y); break;
-    case PaymentAmountRow: drawAmountOfType(dc, t, Payment, s.ordinal, y); break;
+    case InterestAmountRow: drawAmountOfType(dc, t, c, Interest, s.ordinal, y); break;
+    case LoanAmountRow: drawAmountOfType(dc, t, c, Loan, s.ordinal, y); break;
+    case PaymentAmountRow: drawAmountOfType(dc, t, c, Payment, s.ordinal, y); break;
     case InterestTotalRow: drawTotal(dc, t, totals.interestTotal, y); break;
     case LoanTotalRow: drawTotal(dc, t, totals.loanTotal, y); break;
     case PaymentTotalRow: drawTotal(dc, t, totals.paymentTotal, y); break;
@@ -64,12 +85,13 @@ void paintSummary(HDC dc)
     const TypeCounts counts = countTransactionTypes(ledger);
     const int32_t first = linesPerTransaction * ledger.count;
     const int32_t end = first + counts.interest + counts.loan + counts.payment + fixedSummaryLines;
+    AmountCursor cursor{-1, -1, -1};
     for (int32_t line = std::max(firstVisibleLine(screen), first); line < end; ++line) {
         const int32_t top = lineTop(screen, line);
         if (top < screen.bodyTop) continue;
         if (top >= screen.clientHeight) break;
         const SummaryLine s = summaryLine(line - first, counts.interest, counts.loan, counts.payment);
-        drawSummaryLine(dc, t, counts, s, textTop(screen, top, t.charHeight));
+        drawSummaryLine(dc, t, counts, cursor, s, textTop(screen, top, t.charHeight));
     }
     releaseLedgerFont(dc, font);
 }
