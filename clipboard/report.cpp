@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "ledger/number_text.h"
 #include "view/ledger_texts.h"
 
 // Where the report goes. With no buffer the pieces are only counted, so
@@ -30,29 +31,10 @@ static void putBlanks(ReportText& r, int32_t n)
 
 static void putLineEnd(ReportText& r) { putBytes(r, "\r\n", 2); }
 
-// A whole number as "%0.<minDigits>i" writes it: a minus sign when negative,
-// then at least minDigits digits, zero-padded on the left. Returns its length.
-static int32_t formatNumber(char* out, int32_t value, int32_t minDigits)
-{
-    char digits[12];
-    int32_t n = 0;
-    // Work on the magnitude as unsigned so that the most negative value fits.
-    uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
-    while (magnitude > 0) {
-        digits[n++] = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    }
-    while (n < minDigits) digits[n++] = '0';
-    int32_t k = 0;
-    if (value < 0) out[k++] = '-';
-    while (n > 0) out[k++] = digits[--n];
-    return k;
-}
-
 static void putNumber(ReportText& r, int32_t value, int32_t minDigits)
 {
     char text[12];
-    putBytes(r, text, formatNumber(text, value, minDigits));
+    putBytes(r, text, formatWholeNumber(text, value, minDigits));
 }
 
 // "%0.2i%c%0.4i%c" without its line letter: period, "-", number. Formatted
@@ -65,9 +47,9 @@ struct LineId {
 static LineId makeLineId(const Transaction& t)
 {
     LineId id;
-    id.size = formatNumber(id.text, t.period, 2);
+    id.size = formatWholeNumber(id.text, t.period, 2);
     id.text[id.size++] = '-';
-    id.size += formatNumber(id.text + id.size, t.number, 4);
+    id.size += formatWholeNumber(id.text + id.size, t.number, 4);
     return id;
 }
 

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "ledger/number_text.h"
+
 static char* putText(char* out, const char* text)
 {
     std::size_t length = std::strlen(text);
@@ -9,23 +11,10 @@ static char* putText(char* out, const char* text)
     return out + length;
 }
 
-// At least `width` decimal digits with leading zeros, like "%0.4i".
-static char* putDecimal(char* out, int32_t value, int width)
+// At least `width` digits with leading zeros, like "%0.4i".
+static char* putDecimal(char* out, int32_t value, int32_t width)
 {
-    uint32_t magnitude = static_cast<uint32_t>(value);
-    if (value < 0) {
-        *out++ = '-';
-        magnitude = 0u - magnitude;
-    }
-    char digits[10];
-    int n = 0;
-    do {
-        digits[n++] = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude > 0);
-    while (n < width) digits[n++] = '0';
-    while (n > 0) *out++ = digits[--n];
-    return out;
+    return out + formatWholeNumber(out, value, width);
 }
 
 // The digits of a field without its zero byte.

@@ -1,0 +1,18 @@
+#include "ledger/number_text.h"
+
+int32_t formatWholeNumber(char* out, int32_t value, int32_t minDigits)
+{
+    // The magnitude as unsigned, so that the most negative value fits.
+    uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+    char digits[10];
+    int32_t n = 0;
+    while (magnitude > 0) {
+        digits[n++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    }
+    while (n < minDigits) digits[n++] = '0';
+    int32_t k = 0;
+    if (value < 0) out[k++] = '-';
+    while (n > 0) out[k++] = digits[--n];
+    return k;
+}
