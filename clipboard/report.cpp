@@ -130,10 +130,7 @@ static void putCountLine(ReportText& r, const char* label, int32_t count)
 // The description as stored, up to its zero byte.
 static void putDescription(ReportText& r, const Transaction& t)
 {
-    const void* end = std::memchr(t.description.data(), 0, descriptionSize);
-    int32_t n =
-        end ? static_cast<int32_t>(static_cast<const char*>(end) - t.description.data()) : descriptionSize;
-    putBytes(r, t.description.data(), n);
+    putBytes(r, t.description.data(), storedTextLength(t.description.data(), descriptionSize));
 }
 
 // Lines "a" to "l" of transaction i.

@@ -14,23 +14,14 @@ int32_t fieldLine(int32_t transactionIndex, TransactionField field)
 
 int32_t fieldLine() { return fieldLine(editFocus.transactionIndex, editFocus.transactionField); }
 
-// Bytes before the terminator, at most `size`.
-static std::size_t boundedLength(const char* text, std::size_t size)
-{
-    const void* zero = std::memchr(text, 0, size);
-    return zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - text) : size;
-}
-
-int32_t editTextLength(const EditFocus& f)
-{
-    return static_cast<int32_t>(boundedLength(f.editText.data(), f.editText.size()));
-}
+int32_t editTextLength(const EditFocus& f) { return storedTextLength(f.editText.data(), descriptionSize); }
 
 // Copies a stored text up to its terminator; the rest of editText stays zero.
 static void loadText(EditFocus& f, const char* text, std::size_t size)
 {
     f.editText.fill(0);
-    std::memcpy(f.editText.data(), text, boundedLength(text, std::min(size, f.editText.size() - 1)));
+    const int32_t room = static_cast<int32_t>(std::min(size, f.editText.size() - 1));
+    std::memcpy(f.editText.data(), text, static_cast<std::size_t>(storedTextLength(text, room)));
     f.caret = 0;
     f.selectionStart = 0;
     f.selectionEnd = editTextLength(f);

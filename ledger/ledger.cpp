@@ -12,6 +12,12 @@ void setSign(SignField& sign, char c)
     sign[1] = 0;
 }
 
+int32_t storedTextLength(const char* text, int32_t size)
+{
+    const void* zero = std::memchr(text, 0, static_cast<std::size_t>(size));
+    return zero ? static_cast<int32_t>(static_cast<const char*>(zero) - text) : size;
+}
+
 void resetToDefaultDocument(Ledger& l)
 {
     setSign(l.header.beginningBalance.sign, '+');

@@ -106,6 +106,10 @@ void fillZeroDigits(std::array<char, S>& field)
 
 void setSign(SignField& sign, char c);
 
+// Characters of a stored text before its zero byte, or `size` when the
+// text fills all of it.
+int32_t storedTextLength(const char* text, int32_t size);
+
 // The default document before its first recalculation: "+" zero balance,
 // zero rate, 32 interest transactions, every other byte of the table zero.
 void resetToDefaultDocument(Ledger& l);

@@ -11,9 +11,6 @@
 // Transparent text, left/top aligned.
 void beginLedgerText(HDC dc);
 
-// Length of a fixed-size field's text: up to its terminator or `size`.
-int32_t fieldTextLength(const char* text, int32_t size);
-
 // A text up to its terminator.
 void drawText(HDC dc, int32_t x, int32_t y, const char* text);
 

@@ -13,12 +13,6 @@ void beginLedgerText(HDC dc)
     SetTextAlign(dc, TA_LEFT | TA_TOP);
 }
 
-int32_t fieldTextLength(const char* text, int32_t size)
-{
-    const void* zero = std::memchr(text, 0, static_cast<std::size_t>(size));
-    return zero ? static_cast<int32_t>(static_cast<const char*>(zero) - text) : size;
-}
-
 void drawText(HDC dc, int32_t x, int32_t y, const char* text)
 {
     TextOutA(dc, x, y, text, static_cast<int32_t>(std::strlen(text)));
@@ -26,7 +20,7 @@ void drawText(HDC dc, int32_t x, int32_t y, const char* text)
 
 void drawBoundedText(HDC dc, int32_t x, int32_t y, const char* text, int32_t size)
 {
-    TextOutA(dc, x, y, text, fieldTextLength(text, size));
+    TextOutA(dc, x, y, text, storedTextLength(text, size));
 }
 
 void drawCentred(HDC dc, CellSpan cell, int32_t y, const char* text)

@@ -19,7 +19,7 @@ static void invertTransactionLine(HDC dc, const TextMeasures& t, int32_t i, int3
         formatTransactionLabel(text, ledger, i, k);
         invertBand(dc, left, x0 + textWidth(dc, text), y, ch);
     } else if (k == 0) {
-        const int32_t length = fieldTextLength(tr.description.data(), descriptionSize);
+        const int32_t length = storedTextLength(tr.description.data(), descriptionSize);
         invertBand(dc, left, x0 - 1, y, ch);
         invertBand(dc, x0 + 2, x0 + ch + textWidth(dc, tr.description.data(), length), y, ch);
     } else if (k == 9 && tr.type != Interest) {
