@@ -34,7 +34,5 @@ void selectAll()
     editFocus.area = WholeDocument;
     if (previous == Header) repaintNow(grownByOne(headerFieldBox(headerRects, editFocus.headerField)));
     // From one pixel below the rule under the header down to the bottom.
-    const int32_t lineHeight = screen.lineHeight;
-    const int32_t top = screen.bodyTop - lineHeight + lineHeight / 2 + 1;
-    repaintNow(PixelRect{0, top, screen.clientWidth, screen.clientHeight});
+    repaintNow(PixelRect{0, headerRuleY(screen) + 1, screen.clientWidth, screen.clientHeight});
 }
