@@ -12,10 +12,7 @@ native-test:
 
 # A few seconds of the document-reader fuzzer over its seed corpus.
 fuzz-smoke:
-	@scripts/deps.sh core
-	cmake --preset fuzz >/dev/null
-	cmake --build --preset fuzz
-	scripts/fuzz.sh 10
+	@$(MAKE) --no-print-directory fuzz SECONDS=10
 
 # Five minutes of it: `make fuzz SECONDS=300`.
 SECONDS ?= 300
