@@ -1,7 +1,7 @@
 // The menu command table: one line per command, each to its owner.
 #include "app/command_ids.h"
 #include "app/handlers.h"
-#include "app/messages.h"
+#include "view/messages.h"
 #include "app/pending_commands.h"
 
 static bool inPeriodRange(int32_t id, int32_t base) { return id > base && id <= base + IDM_ADD_PERIODS; }

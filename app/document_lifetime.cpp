@@ -2,7 +2,7 @@
 // the unsaved-change question when it is closed.
 #include "app/handlers.h"
 #include "app/main_window.h"
-#include "app/messages.h"
+#include "view/messages.h"
 #include "app/pending_commands.h"
 #include "ledger/ledger.h"
 #include "ledger/recalculate.h"

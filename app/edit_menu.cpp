@@ -2,7 +2,7 @@
 // opens, and Select All.
 #include "app/command_ids.h"
 #include "app/handlers.h"
-#include "edit/field_geometry.h"
+#include "view/field_geometry.h"
 #include "edit/focus.h"
 #include "view/window_layout.h"
 

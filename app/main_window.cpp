@@ -1,12 +1,10 @@
 #include "app/main_window.h"
 
 #include "app/handlers.h"
-#include "app/messages.h"
+#include "view/messages.h"
 #include "app/pending_commands.h"
 #include "view/paint.h"
 #include "view/window_layout.h"
-
-HWND mainWindow = nullptr;
 
 static const char className[] = "Tarnwell";
 

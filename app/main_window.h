@@ -1,13 +1,10 @@
-// The one top-level window: its handle, class and creation.
-//
-// Owner: app/. `mainWindow` is set at the start of window creation and is
-// the owner of every message box, the window whose menu changes and the
-// window that every subsystem invalidates and scrolls.
+// The one top-level window: its class, creation and window procedure. Its
+// handle, which every subsystem uses, is view/window_handle.h's.
 #pragma once
 
 #include <windows.h>
 
-extern HWND mainWindow;
+#include "view/window_handle.h"
 
 // Registers the "Tarnwell" class with the icon and menu of `instance`'s
 // resources. False when the class cannot be registered; the user has then

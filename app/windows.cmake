@@ -1,5 +1,4 @@
-# The window program: tarnwell.exe, its resources, and the Win32 shell in
-# tarnwell_win that the Windows tests drive in process.
+# tarnwell.exe and its resources, which the Windows tests link too.
 
 # The resource compiler is needed only here and by the Windows tests.
 enable_language(RC)
@@ -16,20 +15,8 @@ set_property(SOURCE ${PROJECT_SOURCE_DIR}/resources/tarnwell.rc APPEND PROPERTY 
     ${PROJECT_SOURCE_DIR}/resources/tarnwell.manifest
     ${PROJECT_SOURCE_DIR}/app/command_ids.h)
 
-target_compile_definitions(tarnwell_win PUBLIC NOMINMAX)
-target_link_libraries(tarnwell_win PUBLIC user32 gdi32 comdlg32)
-
 add_executable(tarnwell WIN32 main.cpp $<TARGET_OBJECTS:tarnwell_resources>)
-target_link_libraries(tarnwell PRIVATE tarnwell_win tarnwell_core)
-
-target_sources(tarnwell_win PRIVATE
-    main_window.cpp
-    document_lifetime.cpp
-    commands.cpp
-    edit_menu.cpp
-    keyboard.cpp
-    messages.cpp
-    pending_commands.cpp)
+target_link_libraries(tarnwell PRIVATE tarnwell_app)
 
 # The manifest comes from the resources; MSVC's linker would add a second.
 if(MSVC)

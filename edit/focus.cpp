@@ -3,18 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-EditFocus editFocus = startFocus;
-std::array<char, 128> savedValue{};
-TransactionTable tableBeforeCommit{};
-
-int32_t fieldLine(int32_t transactionIndex, TransactionField field)
-{
-    return 12 * transactionIndex + (field == Description ? 0 : 9);
-}
-
 int32_t fieldLine() { return fieldLine(editFocus.transactionIndex, editFocus.transactionField); }
-
-int32_t editTextLength(const EditFocus& f) { return storedTextLength(f.editText.data(), descriptionSize); }
 
 // Copies a stored text up to its terminator; the rest of editText stays zero.
 static void loadText(EditFocus& f, const char* text, std::size_t size)
@@ -52,14 +41,4 @@ void loadTransactionField(EditFocus& f, const Ledger& l, int32_t transactionInde
     case AmountInteger: loadText(f, t.amount.integer.data(), t.amount.integer.size()); break;
     case AmountFraction: loadText(f, t.amount.fraction.data(), t.amount.fraction.size()); break;
     }
-}
-
-bool isActiveHeaderField(const EditFocus& f, HeaderField field)
-{
-    return f.area == Header && f.headerField == field;
-}
-
-bool isActiveTransactionField(const EditFocus& f, int32_t transactionIndex, TransactionField field)
-{
-    return f.area == Transactions && f.transactionIndex == transactionIndex && f.transactionField == field;
 }

@@ -1,67 +1,20 @@
-// The edit focus: which field of the ledger is active, the text being typed
-// into it with its caret and selection, and the buffers a commit keeps.
-//
-// Owner: edit/. Exactly one process-wide EditFocus exists for the whole run.
-// The key, character, mouse, clipboard, add, new and open handlers change it;
-// painting only reads it.
+// Operations on the edit focus: loading a field's stored text into it,
+// activating a field with the repaint that moves the focus frame, and
+// ending the whole-document selection.
 #pragma once
 
-#include <array>
 #include <cstdint>
 
-#include "ledger/ledger.h"
-
-enum FocusArea : int32_t { Header = 0, Transactions = 1, WholeDocument = 2 };
-
-// The four editable header fields, by the rectangle they own in the header
-// layout; they keep their identity across window resizes.
-enum HeaderField : int32_t { BalanceSign = 0, BalanceInteger = 1, BalanceFraction = 2, RateFraction = 3 };
-
-enum TransactionField : int32_t { Description = 0, AmountInteger = 1, AmountFraction = 2 };
-
-struct EditFocus {
-    FocusArea area;
-    HeaderField headerField;                     // meaningful while area is Header
-    int32_t transactionIndex;                    // meaningful while area is Transactions
-    TransactionField transactionField;           // meaningful while area is Transactions
-    std::array<char, descriptionSize> editText;  // at most 44 characters, zero bytes after
-    int32_t caret;
-    int32_t selectionStart;
-    int32_t selectionEnd;
-    int32_t selectionShown;  // 1 when selectionStart..selectionEnd is selected
-};
-
-extern EditFocus editFocus;
-
-// The stored bytes of the field being committed, as before the commit.
-extern std::array<char, 128> savedValue;
-// The transactions as they were just before a commit recalculated; File Open
-// keeps the previous table here while it tries a file.
-extern TransactionTable tableBeforeCommit;
-
-// The start state: the beginning balance's "+" sign active and selected.
-constexpr EditFocus startFocus = {Header, BalanceSign, 0, Description, {'+'}, 0, 0, 1, 1};
-
-// The body line of a transaction field: the description on the
-// transaction's line a, both amount fields on its line j.
-int32_t fieldLine(int32_t transactionIndex, TransactionField field);
+#include "ledger/edit_focus.h"
 
 // The line of the active transaction field.
 int32_t fieldLine();
-
-// Length of editText up to its terminator.
-int32_t editTextLength(const EditFocus& f);
 
 // Makes a field active with its stored text (leading and trailing zeros
 // included) in editText, wholly selected, caret at the start. Data only:
 // the repaint is activateField's.
 void loadHeaderField(EditFocus& f, const Ledger& l, HeaderField field);
 void loadTransactionField(EditFocus& f, const Ledger& l, int32_t transactionIndex, TransactionField field);
-
-// Whether a field is the one being edited (never while the whole document
-// is selected).
-bool isActiveHeaderField(const EditFocus& f, HeaderField field);
-bool isActiveTransactionField(const EditFocus& f, int32_t transactionIndex, TransactionField field);
 
 // Win32: activate a field and repaint the old and the new box, each grown
 // by one pixel so that the focus frame goes with it.

@@ -1,6 +1,5 @@
 // The repaints that go with a change of the active field.
-#include "app/main_window.h"
-#include "edit/field_geometry.h"
+#include "view/field_geometry.h"
 #include "edit/focus.h"
 #include "view/window_layout.h"
 

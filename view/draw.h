@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "ledger/ledger.h"
 #include "view/layout.h"
 
 // Transparent text, left/top aligned.
@@ -33,6 +34,9 @@ void invertBand(HDC dc, int32_t left, int32_t right, int32_t top, int32_t height
 // height into their cells.
 void drawValueCells(HDC dc, const ValueCells& cells, int32_t y, int32_t charHeight, const char* sign,
                     const char* integer, const char* fraction);
+
+// A stored amount or balance in its value cells.
+void drawValue(HDC dc, const ValueCells& cells, int32_t y, int32_t charHeight, const SignedAmount& value);
 
 // How a box shows its stored text.
 enum StoredTextPlace : int32_t { CentredText, IndentedText };

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "edit/field_geometry.h"
-#include "edit/focus.h"
+#include "view/field_geometry.h"
+#include "ledger/edit_focus.h"
 #include "view/font.h"
 
 void beginLedgerText(HDC dc)
@@ -50,6 +50,11 @@ void drawValueCells(HDC dc, const ValueCells& cells, int32_t y, int32_t charHeig
     drawText(dc, cells.integer.left + charHeight, y, integer);
     drawCentred(dc, cells.point, y, ".");
     drawText(dc, cells.fraction.left + charHeight, y, fraction);
+}
+
+void drawValue(HDC dc, const ValueCells& cells, int32_t y, int32_t charHeight, const SignedAmount& value)
+{
+    drawValueCells(dc, cells, y, charHeight, value.sign.data(), value.integer.data(), value.fraction.data());
 }
 
 // A second frame one pixel outside the box's border, so the active box has

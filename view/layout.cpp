@@ -167,23 +167,3 @@ int32_t firstPageRuleToDraw(const ScreenMetrics& m)
 {
     return std::max(firstVisibleLine(m) / m.linesPerPage - 1, 0);
 }
-
-SummaryLine summaryLine(int32_t offset, int32_t ni, int32_t nl, int32_t np)
-{
-    // Each section: heading, one row per transaction of its type, count,
-    // total label, total.
-    if (offset == 0) return {BalancingHeading, 0};
-    int32_t o = offset - 1;
-    const int32_t counts[3] = {ni, nl, np};
-    const SummaryRow headings[3] = {InterestAmountsHeading, LoanAmountsHeading, PaymentAmountsHeading};
-    for (int32_t s = 0; s < 3; ++s) {
-        const int32_t span = counts[s] + 4;
-        if (o < span) {
-            if (o == 0) return {headings[s], 0};
-            if (o <= counts[s]) return {static_cast<SummaryRow>(headings[s] + 1), o - 1};
-            return {static_cast<SummaryRow>(headings[s] + 2 + (o - counts[s] - 1)), 0};
-        }
-        o -= span;
-    }
-    return {static_cast<SummaryRow>(TransactionTotalLabel + o), 0};
-}

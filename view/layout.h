@@ -102,8 +102,6 @@ int32_t bodyColumn(const ScreenMetrics& m, const TextMeasures& t);
 
 // ---- Body lines and scrolling ------------------------------------------
 
-constexpr int32_t linesPerTransaction = 12;
-
 // Top y of body line L at the current scroll position; a page boundary
 // crossed adds pageGap.
 int32_t lineTop(const ScreenMetrics& m, int32_t line);
@@ -162,47 +160,3 @@ int32_t pageRuleY(const ScreenMetrics& m, int32_t page, int32_t lastPage);
 
 // The first page whose rule can lie at or below bodyTop.
 int32_t firstPageRuleToDraw(const ScreenMetrics& m);
-
-// ---- Summary ------------------------------------------------------------
-
-// The 25 kinds of summary line, in screen order; three of them repeat once
-// per interest, loan or payment transaction.
-enum SummaryRow : int32_t {
-    BalancingHeading,
-    InterestAmountsHeading,
-    InterestAmountRow,
-    InterestCountRow,
-    InterestTotalLabel,
-    InterestTotalRow,
-    LoanAmountsHeading,
-    LoanAmountRow,
-    LoanCountRow,
-    LoanTotalLabel,
-    LoanTotalRow,
-    PaymentAmountsHeading,
-    PaymentAmountRow,
-    PaymentCountRow,
-    PaymentTotalLabel,
-    PaymentTotalRow,
-    TransactionTotalLabel,
-    TransactionTotalRow,
-    BeginningBalanceLabel,
-    BeginningBalanceRow,
-    BalancingTotalLabel,
-    BalancingTotalRow,
-    EndingBalanceLabel,
-    EndingBalanceRow,
-    TransactionCountRow,
-};
-
-struct SummaryLine {
-    SummaryRow row;
-    int32_t ordinal;  // amount rows: which transaction of that type, from 0
-};
-
-// Fixed summary lines besides the one per transaction.
-constexpr int32_t fixedSummaryLines = 22;
-
-// The summary line at `offset` lines after the last transaction line
-// (offset 0 .. ni + nl + np + 21), given the transaction counts by type.
-SummaryLine summaryLine(int32_t offset, int32_t ni, int32_t nl, int32_t np);

@@ -1,4 +1,5 @@
-#include "edit/focus.h"
+#include "ledger/body_lines.h"
+#include "ledger/edit_focus.h"
 #include "ledger/ledger.h"
 #include "view/draw.h"
 #include "view/font.h"
@@ -17,13 +18,13 @@ void paintHeader(HDC dc)
     const SignedAmount& balance = ledger.header.beginningBalance;
     auto y = [&](const PixelRect& row) { return textTop(screen, row.top, ch); };
 
-    drawText(dc, r.rateLabel.left, y(r.rateLabel), "Interest rate per period: ");
+    drawText(dc, r.rateLabel.left, y(r.rateLabel), ratePerPeriodText);
     drawCentred(dc, span(r.rateSign), y(r.rateSign), "+");
     drawCentred(dc, span(r.ratePoint), y(r.ratePoint), ".");
     drawFieldBox(dc, r.rateFraction, ledger.header.ratePerPeriod.data(), IndentedText,
                  isActiveHeaderField(editFocus, RateFraction), ch);
 
-    drawText(dc, r.balanceLabel.left, y(r.balanceLabel), "Beginning balance: ");
+    drawText(dc, r.balanceLabel.left, y(r.balanceLabel), beginningBalanceText);
     drawFieldBox(dc, r.balanceSign, balance.sign.data(), CentredText,
                  isActiveHeaderField(editFocus, BalanceSign), ch);
     drawFieldBox(dc, r.balanceInteger, balance.integer.data(), IndentedText,

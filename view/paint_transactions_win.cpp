@@ -1,9 +1,8 @@
-#include "edit/field_geometry.h"
-#include "edit/focus.h"
+#include "ledger/body_lines.h"
+#include "ledger/edit_focus.h"
 #include "ledger/ledger.h"
 #include "view/draw.h"
 #include "view/font.h"
-#include "view/ledger_texts.h"
 #include "view/paint.h"
 
 // The rule under the header, doubled while a transaction field is active.
@@ -24,15 +23,14 @@ static void drawPageRules(HDC dc)
     }
 }
 
-// Line 9: an interest amount is computed and shown plain; a loan's or
+// Line j: an interest amount is computed and shown plain; a loan's or
 // payment's digits are editable boxes behind a fixed sign.
 static void drawAmountLine(HDC dc, const TextMeasures& t, int32_t i, int32_t top, int32_t y)
 {
     const Transaction& tr = ledger.table[i];
     const ValueCells cells = valueCells(bodyColumn(screen, t), screen.lineHeight, t);
     if (tr.type == Interest) {
-        drawValueCells(dc, cells, y, t.charHeight, tr.amount.sign.data(), tr.amount.integer.data(),
-                       tr.amount.fraction.data());
+        drawValue(dc, cells, y, t.charHeight, tr.amount);
         return;
     }
     drawCentred(dc, cells.sign, y, tr.type == Payment ? "-" : "+");
@@ -45,37 +43,21 @@ static void drawAmountLine(HDC dc, const TextMeasures& t, int32_t i, int32_t top
                  isActiveTransactionField(editFocus, i, AmountFraction), t.charHeight);
 }
 
-static void drawBalanceLine(HDC dc, const TextMeasures& t, const SignedAmount& value, int32_t y)
+static void drawTransactionLine(HDC dc, const TextMeasures& t, const BodyLine& b, int32_t top)
 {
-    const ValueCells cells = valueCells(bodyColumn(screen, t), screen.lineHeight, t);
-    drawValueCells(dc, cells, y, t.charHeight, value.sign.data(), value.integer.data(),
-                   value.fraction.data());
-}
-
-static void drawTransactionLine(HDC dc, const TextMeasures& t, int32_t i, int32_t k, int32_t top)
-{
-    const Transaction& tr = ledger.table[i];
     const int32_t y = textTop(screen, top, t.charHeight);
     const int32_t x0 = bodyColumn(screen, t);
-    char text[lineTextSize];
-    formatTransactionLineId(text, tr, k);
-    drawText(dc, screen.blockLeft, y, text);
-    switch (k) {
-    case 0:
-        drawFieldBox(dc, {x0, top, screen.blockRight, top + screen.lineHeight}, tr.description.data(),
-                     IndentedText, isActiveTransactionField(editFocus, i, Description), t.charHeight);
+    const ValueCells cells = valueCells(x0, screen.lineHeight, t);
+    drawText(dc, screen.blockLeft, y, b.id);
+    switch (b.kind) {
+    case DescriptionLine:
+        drawFieldBox(dc, {x0, top, screen.blockRight, top + screen.lineHeight}, b.text, IndentedText,
+                     isActiveTransactionField(editFocus, b.transaction, Description), t.charHeight);
         break;
-    case 5: drawBalanceLine(dc, t, tr.oldBalance, y); break;
-    case 7:
-        drawValueCells(dc, valueCells(x0, screen.lineHeight, t), y, t.charHeight, "+", "",
-                       ledger.header.ratePerPeriod.data());
-        break;
-    case 9: drawAmountLine(dc, t, i, top, y); break;
-    case 11: drawBalanceLine(dc, t, tr.newBalance, y); break;
-    default:
-        formatTransactionLabel(text, ledger, i, k);
-        drawText(dc, x0, y, text);
-        break;
+    case ValueLine: drawValue(dc, cells, y, t.charHeight, *b.value); break;
+    case RateLine: drawValueCells(dc, cells, y, t.charHeight, "+", "", b.rate->data()); break;
+    case AmountLine: drawAmountLine(dc, t, b.transaction, top, y); break;
+    default: drawText(dc, x0, y, b.text); break;
     }
 }
 
@@ -86,12 +68,15 @@ void paintTransactions(HDC dc)
     const TextMeasures t = measureLedgerText(dc);
     drawHeaderRule(dc);
     drawPageRules(dc);
+    LineWalker walker = startLineWalk(ledger, LineTexts::Screen);
+    BodyLine b;
     const int32_t end = linesPerTransaction * ledger.count;
     for (int32_t line = firstVisibleLine(screen); line < end; ++line) {
         const int32_t top = lineTop(screen, line);
         if (top < screen.bodyTop) continue;
         if (top >= screen.clientHeight) break;
-        drawTransactionLine(dc, t, line / linesPerTransaction, line % linesPerTransaction, top);
+        describeBodyLine(walker, line, b);
+        drawTransactionLine(dc, t, b, top);
     }
     releaseLedgerFont(dc, font);
 }

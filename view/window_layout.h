@@ -28,9 +28,14 @@ void onVerticalScroll(int32_t code, int32_t thumb);
 // has already set the scroll bar and screen.scrollLine to `to`.
 void scrollToLine(int32_t from, int32_t to);
 
-// After the document's line count changed (Add, New, Open): the scroll range
-// from the new count and a clamped position.
-void resetScrollRange();
+// After a transaction was added: the scroll range for the longer body,
+// with the bar redrawn. The position stays: the range only grew.
+void growScrollRange();
+
+// After New or Open replaced the document: the scroll range for its body
+// and the position at its top, bar redrawn. The body is not scrolled: the
+// caller repaints the whole client area.
+void resetScrollToTop();
 
 // The ledger font's measures on the main window's screen context.
 TextMeasures measureScreenText();

@@ -1,6 +1,7 @@
 #include "view/window_layout.h"
 
-#include "app/main_window.h"
+#include "view/window_handle.h"
+#include "ledger/body_lines.h"
 #include "ledger/ledger.h"
 #include "view/font.h"
 
@@ -26,18 +27,19 @@ void layoutClientArea(int32_t width, int32_t height)
     const TextMeasures t = measureLedgerText(dc);
     layoutBlock(screen, t, measureLineHeight(dc), width, height);
     SetTextAlign(dc, TA_LEFT | TA_TOP);
-    headerRects = headerRectsFor(screen, t, textWidth(dc, "Beginning balance: "),
-                                 textWidth(dc, "Interest rate per period: "));
+    headerRects =
+        headerRectsFor(screen, t, textWidth(dc, beginningBalanceText), textWidth(dc, ratePerPeriodText));
     releaseLedgerFont(dc, font);
     ReleaseDC(mainWindow, dc);
 }
 
-void resetScrollRange()
+void growScrollRange() { SetScrollRange(mainWindow, SB_VERT, 0, maxScrollLine(ledger.bodyLineCount), TRUE); }
+
+void resetScrollToTop()
 {
-    const int32_t max = maxScrollLine(ledger.bodyLineCount);
-    SetScrollRange(mainWindow, SB_VERT, 0, max, FALSE);
-    screen.scrollLine = clampScrollLine(screen.scrollLine, max);
-    SetScrollPos(mainWindow, SB_VERT, screen.scrollLine, TRUE);
+    SetScrollRange(mainWindow, SB_VERT, 0, maxScrollLine(ledger.bodyLineCount), FALSE);
+    screen.scrollLine = 0;
+    SetScrollPos(mainWindow, SB_VERT, 0, TRUE);
 }
 
 // The body is not scrolled here: the class repaints the whole client area
@@ -45,7 +47,10 @@ void resetScrollRange()
 void onSize(int32_t width, int32_t height)
 {
     layoutClientArea(width, height);
-    resetScrollRange();
+    const int32_t max = maxScrollLine(ledger.bodyLineCount);
+    SetScrollRange(mainWindow, SB_VERT, 0, max, FALSE);
+    screen.scrollLine = clampScrollLine(screen.scrollLine, max);
+    SetScrollPos(mainWindow, SB_VERT, screen.scrollLine, TRUE);
 }
 
 void onVerticalScroll(int32_t code, int32_t thumb)

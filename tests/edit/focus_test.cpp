@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "edit/field_geometry.h"
+#include "edit/focus.h"
+#include "view/field_geometry.h"
 #include "support/ledger_builders.h"
 
 TEST(Focus, StartsOnTheSelectedBalanceSign)

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "view/layout.h"
 
 // Courier New's stand-in at 96 dpi: 15 pixels high with 2 of internal leading, 8 per character.
@@ -80,37 +78,4 @@ TEST(Layout, ScrollingLineTopsAndPageRules)
     m.lineHeight = 23;
     setPageMetrics(m, 96);  // a gap of 9: the rule 5 above the next page
     EXPECT_EQ(pageRuleY(m, 0, 5), 121 + 33 * 23 + 4);
-}
-
-TEST(Layout, SummaryRows)
-{
-    // 2 interest, 3 loan and 1 payment transactions.
-    const struct {
-        int32_t offset;
-        SummaryRow row;
-        int32_t ordinal;
-    } cases[] = {{0, BalancingHeading, 0},    {3, InterestAmountRow, 1}, {7, LoanAmountsHeading, 0},
-                 {10, LoanAmountRow, 2},      {15, PaymentAmountRow, 0}, {18, PaymentTotalRow, 0},
-                 {27, TransactionCountRow, 0}};
-    for (const auto& c : cases)
-        EXPECT_EQ(std::pair(summaryLine(c.offset, 2, 3, 1).row, summaryLine(c.offset, 2, 3, 1).ordinal),
-                  std::pair(c.row, c.ordinal))
-            << "offset " << c.offset;
-    for (auto [ni, nl, np] : {std::tuple{32, 0, 0}, {2, 3, 1}, {1, 500, 7}}) {
-        // Every summary line in order: a heading, its amount rows, count, total label and total per type.
-        std::vector<std::pair<int32_t, int32_t>> rows{{BalancingHeading, 0}};
-        const int32_t counts[] = {ni, nl, np};
-        for (int32_t s = 0; s < 3; ++s) {
-            const int32_t heading = InterestAmountsHeading + 5 * s;
-            rows.push_back({heading, 0});
-            for (int32_t k = 0; k < counts[s]; ++k) rows.push_back({heading + 1, k});
-            for (int32_t k = 2; k < 5; ++k) rows.push_back({heading + k, 0});
-        }
-        for (int32_t row = TransactionTotalLabel; row <= TransactionCountRow; ++row) rows.push_back({row, 0});
-        ASSERT_EQ(int32_t(rows.size()), ni + nl + np + fixedSummaryLines);
-        for (int32_t o = 0; o < int32_t(rows.size()); ++o)
-            EXPECT_EQ(std::pair(int32_t(summaryLine(o, ni, nl, np).row), summaryLine(o, ni, nl, np).ordinal),
-                      rows[o])
-                << o;
-    }
 }

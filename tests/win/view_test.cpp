@@ -8,7 +8,7 @@
 
 #include "app/command_ids.h"
 #include "app/main_window.h"
-#include "edit/field_geometry.h"
+#include "view/field_geometry.h"
 #include "edit/focus.h"
 #include "ledger/ledger.h"
 #include "view/font.h"

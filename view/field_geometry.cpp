@@ -1,4 +1,4 @@
-#include "edit/field_geometry.h"
+#include "view/field_geometry.h"
 
 PixelRect headerFieldBox(const HeaderFieldRects& r, HeaderField field)
 {

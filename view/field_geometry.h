@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "edit/focus.h"
+#include "ledger/edit_focus.h"
 #include "view/layout.h"
 
 // The rectangle owned by a header field.

@@ -1,8 +1,8 @@
-#include "app/messages.h"
+#include "view/messages.h"
 
 #include <windows.h>
 
-#include "app/main_window.h"
+#include "view/window_handle.h"
 
 void reportFailure(const char* text, const char* title)
 {

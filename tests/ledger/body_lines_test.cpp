@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ledger/body_lines.h"
+#include "support/ledger_builders.h"
+
+TEST(BodyLines, SummaryRowsInOrder)
+{
+    for (auto [ni, nl, np] : {std::tuple{32, 0, 0}, {2, 3, 1}, {1, 500, 7}}) {
+        // A heading, its amount rows, count, total label and total per type.
+        std::vector<std::pair<int32_t, int32_t>> rows{{BalancingHeading, 0}};
+        const int32_t counts[] = {ni, nl, np};
+        for (int32_t s = 0; s < 3; ++s) {
+            const int32_t heading = InterestAmountsHeading + 5 * s;
+            rows.push_back({heading, 0});
+            for (int32_t k = 0; k < counts[s]; ++k) rows.push_back({heading + 1, k});
+            for (int32_t k = 2; k < 5; ++k) rows.push_back({heading + k, 0});
+        }
+        for (int32_t row = TransactionTotalLabel; row <= TransactionCountRow; ++row) rows.push_back({row, 0});
+        ASSERT_EQ(int32_t(rows.size()), ni + nl + np + fixedSummaryLines);
+        for (int32_t o = 0; o < int32_t(rows.size()); ++o)
+            EXPECT_EQ(std::pair(int32_t(summaryLine(o, ni, nl, np).row), summaryLine(o, ni, nl, np).ordinal),
+                      rows[o])
+                << o;
+    }
+}
+
+// The report's texts are checked byte for byte with the report; here the
+// two places where the screen differs, and the walker's shortcut through
+// the summary's amount rows against a fresh search for every line.
+TEST(BodyLines, ScreenTextsAndTheWalkersShortcut)
+{
+    auto l = newLedger();
+    for (auto [type, period] : {std::pair{Loan, 1}, {Payment, 3}, {Loan, 3}, {Payment, 32}, {Loan, 2}})
+        addAmount(*l, type, period, "1");
+    ASSERT_TRUE(RecalculateLedger(*l));
+    const int32_t loanTotalLabel = 12 * l->count + 32 + 3 + 7;  // after 32 interest and 3 loan rows
+    BodyLine b;
+    for (auto [texts, label, loanTotal] :
+         {std::tuple{LineTexts::Screen, "Old balance: ", "Total of loan transaction amounts:"},
+          {LineTexts::Report, "Beginning balance: ", "Total of loan transaction amounts: "}}) {
+        l->table[0].type = Loan;  // only an interest transaction stored first begins the balance on screen
+        LineWalker w = startLineWalk(*l, texts);
+        describeBodyLine(w, 4, b);
+        EXPECT_EQ(std::string(b.text) + "|" + b.id, std::string(label) + "|01-0001e");
+        l->table[0].type = Interest;
+        w = startLineWalk(*l, texts);
+        describeBodyLine(w, loanTotalLabel, b);
+        EXPECT_EQ(std::pair(b.kind, std::string(b.text, b.textLength)),
+                  std::pair(SummaryLabelLine, std::string(loanTotal)));
+    }
+    LineWalker sequential = startLineWalk(*l, LineTexts::Screen);
+    for (int32_t line = 0; line < l->bodyLineCount; ++line) {
+        BodyLine fresh;
+        LineWalker w = startLineWalk(*l, LineTexts::Screen);
+        describeBodyLine(sequential, line, b);
+        describeBodyLine(w, line, fresh);
+        ASSERT_EQ(std::tuple(b.kind, std::string(b.id), std::string(b.text), b.value, b.total, b.rate),
+                  std::tuple(fresh.kind, std::string(fresh.id), std::string(fresh.text), fresh.value,
+                             fresh.total, fresh.rate))
+            << line;
+    }
+    char id[lineTextSize];
+    const int32_t length = formatLineId(id, 100, 12345, 'c');  // every digit kept
+    EXPECT_EQ(std::pair(length, std::string(id)), std::pair(10, std::string("100-12345c")));
+}

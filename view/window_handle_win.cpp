@@ -1,0 +1,3 @@
+#include "view/window_handle.h"
+
+HWND mainWindow = nullptr;
