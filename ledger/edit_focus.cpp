@@ -4,6 +4,18 @@ EditFocus editFocus = startFocus;
 std::array<char, 128> savedValue{};
 TransactionTable tableBeforeCommit{};
 
+FieldId headerFieldId(HeaderField field) { return {Header, field, 0, Description}; }
+
+FieldId transactionFieldId(int32_t transactionIndex, TransactionField field)
+{
+    return {Transactions, BalanceSign, transactionIndex, field};
+}
+
+FieldId fieldIdOf(const EditFocus& f)
+{
+    return {f.area, f.headerField, f.transactionIndex, f.transactionField};
+}
+
 int32_t fieldLine(int32_t transactionIndex, TransactionField field)
 {
     return 12 * transactionIndex + (field == Description ? 0 : 9);

@@ -34,6 +34,19 @@ struct EditFocus {
 
 extern EditFocus editFocus;
 
+// A field's identity, without its text: the area with the header field or
+// the transaction and its field.
+struct FieldId {
+    FocusArea area;
+    HeaderField headerField;
+    int32_t transactionIndex;
+    TransactionField transactionField;
+};
+
+FieldId headerFieldId(HeaderField field);
+FieldId transactionFieldId(int32_t transactionIndex, TransactionField field);
+FieldId fieldIdOf(const EditFocus& f);
+
 // The stored bytes of the field being committed, as before the commit.
 extern std::array<char, 128> savedValue;
 // The transactions as they were just before a commit recalculated; File Open

@@ -1,0 +1,66 @@
+#include "edit/commit_store.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "edit/edit_text.h"
+
+// The stored bytes of the field `f` names, terminator included.
+struct StoredBytes {
+    char* bytes;
+    int32_t size;
+};
+
+static StoredBytes storedBytes(const EditFocus& f, Ledger& l)
+{
+    SignedAmount& balance = l.header.beginningBalance;
+    if (f.area == Header) {
+        switch (f.headerField) {
+        case BalanceSign: return {balance.sign.data(), 2};
+        case BalanceInteger: return {balance.integer.data(), amountIntegerDigits + 1};
+        case BalanceFraction: return {balance.fraction.data(), fractionDigits + 1};
+        case RateFraction: return {l.header.ratePerPeriod.data(), fractionDigits + 1};
+        }
+    }
+    Transaction& t = l.table[f.transactionIndex];
+    switch (activeFieldKind(f, l)) {
+    case IntegerKind: return {t.amount.integer.data(), amountIntegerDigits + 1};
+    case FractionKind: return {t.amount.fraction.data(), fractionDigits + 1};
+    default: return {t.description.data(), descriptionSize};
+    }
+}
+
+int32_t storeEditText(const EditFocus& f, Ledger& l, std::array<char, 128>& saved)
+{
+    const StoredBytes field = storedBytes(f, l);
+    const FieldKind kind = activeFieldKind(f, l);
+    if (kind == DescriptionKind) {
+        std::memcpy(field.bytes, f.editText.data(), descriptionSize);
+        return 0;
+    }
+    saved.fill(0);
+    std::memcpy(saved.data(), field.bytes, static_cast<std::size_t>(field.size));
+    if (kind == SignKind) {
+        field.bytes[0] = f.editText[0] == '-' ? '-' : '+';
+        field.bytes[1] = 0;
+        return field.size;
+    }
+    const int32_t width = field.size - 1;
+    const int32_t n = std::min(editTextLength(f), width);
+    std::memset(field.bytes, '0', static_cast<std::size_t>(width));
+    field.bytes[width] = 0;
+    // Integer digits keep their units digit last; fraction digits follow the point.
+    char* to = kind == IntegerKind ? field.bytes + width - n : field.bytes;
+    std::memcpy(to, f.editText.data(), static_cast<std::size_t>(n));
+    return field.size;
+}
+
+bool storedFieldChanged(const EditFocus& f, Ledger& l, const std::array<char, 128>& saved, int32_t n)
+{
+    return std::memcmp(storedBytes(f, l).bytes, saved.data(), static_cast<std::size_t>(n)) != 0;
+}
+
+void restoreStoredField(const EditFocus& f, Ledger& l, const std::array<char, 128>& saved, int32_t n)
+{
+    std::memcpy(storedBytes(f, l).bytes, saved.data(), static_cast<std::size_t>(n));
+}

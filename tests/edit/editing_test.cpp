@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include "edit/commit_store.h"
+#include "edit/edit_text.h"
+#include "edit/focus.h"
+#include "edit/navigation.h"
+#include "support/ledger_builders.h"
+
+namespace {
+
+// Keys as letters: '<' Left, '>' Right, '[' Shift+Left, ']' Shift+Right, '#' Backspace, '~' Delete;
+// any other character is typed the way a character message types it.
+void press(EditFocus& f, FieldKind kind, char key)
+{
+    switch (key) {
+    case '<': moveCaretLeft(f, false); break;
+    case '>': moveCaretRight(f, kind, false); break;
+    case '[': moveCaretLeft(f, true); break;
+    case ']': moveCaretRight(f, kind, true); break;
+    case '#': backspaceText(f, kind); break;
+    case '~': deleteText(f, kind); break;
+    default:
+        if (!acceptsCharacter(kind, static_cast<unsigned char>(key)) || !hasRoomFor(f, kind, 1)) break;
+        if (kind != SignKind) {
+            placeText(f, &key, 1);
+        } else {
+            const bool replaced = f.selectionShown;
+            placeSign(f, key);
+            if (replaced) f.selectionStart = f.selectionEnd = 0;
+        }
+    }
+    if (f.selectionEnd <= f.selectionStart) f.selectionShown = 0;  // as the key-down wrapper does
+}
+
+std::string digits21 = "000000000000000012345";
+
+}  // namespace
+
+TEST(Editing, KeysAndTypingChangeOnlyTheEditText)
+{
+    const std::string d44(44, 'd');
+    const struct {
+        FieldKind kind;
+        std::string text;
+        int32_t caret, start, end, shown;
+        const char* keys;
+        std::string after;
+        int32_t caretAfter, startAfter, endAfter, shownAfter;
+    } cases[] = {
+        // A fresh field: everything selected, caret 0.
+        {IntegerKind, digits21, 0, 0, 21, 1, "7", "7", 1, 0, 21, 0},
+        {IntegerKind, digits21, 21, 0, 0, 0, "5", digits21, 21, 0, 0, 0},                // no room
+        {IntegerKind, digits21, 0, 0, 3, 1, "4", "4" + digits21.substr(3), 1, 0, 3, 0},  // 21 - 3 + 1
+        {FractionKind, "", 0, 0, 0, 0, ".,-+ 9", "9", 1, 0, 0, 0},
+        {DescriptionKind, d44, 44, 0, 0, 0, "x", d44, 44, 0, 0, 0},
+        {DescriptionKind, "ab", 2, 0, 0, 0, "\xe9 !\x7f", "ab\xe9 !\x7f", 6, 0, 0, 0},
+        {DescriptionKind, "ab", 1, 0, 0, 0, "\t\x1f", "ab", 1, 0, 0, 0},  // control codes
+        {SignKind, "+", 1, 0, 1, 0, "-5", "+", 1, 0, 1, 0},               // nothing selected: no room
+        {SignKind, "+", 0, 0, 1, 1, "5-", "-", 1, 0, 0, 0},               // the selected sign replaced
+        {SignKind, "+", 1, 0, 0, 0, "#-", "-", 1, 0, 0, 0},               // emptied, then taken
+        {SignKind, "+", 0, 0, 0, 0, "#", "+", 0, 0, 0, 0},
+        {SignKind, "+", 0, 0, 0, 0, "~", "", 0, 0, 0, 0},
+        {SignKind, "", 0, 0, 0, 0, ">", "", 1, 0, 0, 0},  // Right to 1 on an empty sign
+        {SignKind, "+", 0, 0, 0, 0, ">[", "+", 0, 0, 1, 1},
+        // Backspace and Delete: at the edges nothing; a selection goes wherever the caret is.
+        {FractionKind, "12345", 0, 0, 0, 0, "#", "12345", 0, 0, 0, 0},
+        {FractionKind, "12345", 5, 0, 0, 0, "~", "12345", 5, 0, 0, 0},
+        {FractionKind, "12345", 0, 2, 4, 1, "#", "125", 2, 2, 4, 0},
+        {FractionKind, "12345", 3, 0, 0, 0, "#~", "125", 2, 0, 0, 0},
+        // Left and Right, with Shift growing and shrinking by the character passed over.
+        {FractionKind, "12345", 0, 0, 5, 1, "]", "12345", 1, 1, 5, 1},
+        {FractionKind, "12345", 0, 0, 5, 1, ">", "12345", 1, 0, 5, 0},
+        {FractionKind, "12345", 2, 0, 0, 0, "]]]", "12345", 5, 2, 5, 1},
+        {FractionKind, "12345", 2, 0, 0, 0, "]]][", "12345", 4, 2, 4, 1},
+        {FractionKind, "12345", 2, 0, 0, 0, "][", "12345", 2, 2, 2, 0},  // emptied: hidden
+        {FractionKind, "12345", 5, 0, 0, 0, ">]", "12345", 5, 0, 0, 0},
+        {FractionKind, "12345", 0, 0, 0, 0, "<[", "12345", 0, 0, 0, 0},
+        {FractionKind, "12345", 3, 0, 0, 0, "[[9", "1945", 2, 1, 3, 0},  // typing replaces the selection
+    };
+    for (const auto& c : cases) {
+        EditFocus f{Header, BalanceSign, 0, Description, {}, c.caret, c.start, c.end, c.shown};
+        std::memcpy(f.editText.data(), c.text.data(), c.text.size());
+        for (const char* k = c.keys; *k; ++k) press(f, c.kind, *k);
+        EXPECT_EQ(std::string(f.editText.data(), descriptionSize),
+                  c.after + std::string(45 - c.after.size(), 0))
+            << c.text << " + " << c.keys;
+        EXPECT_EQ(std::tuple(f.caret, f.selectionStart, f.selectionEnd, f.selectionShown),
+                  std::tuple(c.caretAfter, c.startAfter, c.endAfter, c.shownAfter))
+            << c.text << " + " << c.keys;
+    }
+}
+
+TEST(Editing, CommitStoresPaddedTextAndKeepsTheOldBytes)
+{
+    auto l = newLedger();
+    const int32_t loan = addAmount(*l, Loan, 2, "7", "5");
+    const struct {
+        FieldId field;
+        std::string text, stored;
+        int32_t compared;
+    } cases[] = {
+        {headerFieldId(BalanceInteger), "12", std::string(19, '0') + "12", 22},
+        {headerFieldId(RateFraction), "05", "05" + std::string(18, '0'), 21},
+        {headerFieldId(BalanceFraction), "", std::string(20, '0'), 21},
+        {headerFieldId(BalanceSign), "", "+", 2},
+        {headerFieldId(BalanceSign), "-", "-", 2},
+        {transactionFieldId(loan, AmountInteger), "123", std::string(18, '0') + "123", 22},
+        {transactionFieldId(loan, AmountFraction), "25", "25" + std::string(18, '0'), 21},
+        {transactionFieldId(0, Description), "Rent \xe9", "Rent \xe9", 0},
+    };
+    for (const auto& c : cases) {
+        EditFocus f{};
+        if (c.field.area == Header)
+            loadHeaderField(f, *l, c.field.headerField);
+        else
+            loadTransactionField(f, *l, c.field.transactionIndex, c.field.transactionField);
+        const std::string before = f.editText.data();
+        f.editText.fill(0);
+        std::memcpy(f.editText.data(), c.text.data(), c.text.size());
+        std::array<char, 128> saved;
+        saved.fill('x');
+        ASSERT_EQ(storeEditText(f, *l, saved), c.compared) << c.text;
+        EditFocus stored{};
+        if (c.field.area == Header)
+            loadHeaderField(stored, *l, c.field.headerField);
+        else
+            loadTransactionField(stored, *l, c.field.transactionIndex, c.field.transactionField);
+        EXPECT_EQ(std::string(stored.editText.data()), c.stored);
+        if (c.compared == 0) continue;
+        EXPECT_EQ(std::string(saved.data(), c.compared) + std::string(128 - c.compared, 0),
+                  before + std::string(128 - before.size(), 0));
+        EXPECT_EQ(storedFieldChanged(f, *l, saved, c.compared), before != c.stored);
+        restoreStoredField(f, *l, saved, c.compared);
+        EXPECT_FALSE(storedFieldChanged(f, *l, saved, c.compared));
+    }
+}
+
+TEST(Editing, TabCycleScrollKeysAndKeepingALineVisible)
+{
+    auto l = newLedger();
+    const int32_t loan = addAmount(*l, Payment, 32, "1");  // the last transaction
+    auto tab = [&](FieldId from) {
+        const EditFocus f{
+            from.area, from.headerField, from.transactionIndex, from.transactionField, {}, 0, 0, 0, 0};
+        const FieldId to = tabTarget(f, *l);
+        return std::tuple(to.area, to.area == Header ? int32_t(to.headerField) : to.transactionIndex,
+                          to.area == Header ? 0 : int32_t(to.transactionField));
+    };
+    EXPECT_EQ(tab(headerFieldId(RateFraction)), std::tuple(Header, int32_t(BalanceSign), 0));
+    EXPECT_EQ(tab(headerFieldId(BalanceFraction)), std::tuple(Header, int32_t(RateFraction), 0));
+    EXPECT_EQ(tab(transactionFieldId(3, Description)), std::tuple(Transactions, 4, int32_t(Description)));
+    EXPECT_EQ(tab(transactionFieldId(loan, Description)),
+              std::tuple(Transactions, loan, int32_t(AmountInteger)));
+    EXPECT_EQ(tab(transactionFieldId(loan, AmountInteger)),
+              std::tuple(Transactions, loan, int32_t(AmountFraction)));
+    EXPECT_EQ(tab(transactionFieldId(loan, AmountFraction)),
+              std::tuple(Transactions, 0, int32_t(Description)));
+    EditFocus f{};
+    f.area = Transactions;
+    EXPECT_EQ(shiftTabTarget(f).area, Header);
+    // 20 visible lines: line 69 becomes the 20th, then line 24 the first.
+    EXPECT_EQ(std::tuple(keepLineVisible(0, 69, 20), keepLineVisible(50, 24, 20), keepLineVisible(50, 60, 20),
+                         keepLineVisible(0, 5, 0)),
+              std::tuple(50, 24, 50, 5));
+    const struct {
+        int32_t key, from, visible, max, to;
+    } keys[] = {{KeyDown, 0, 20, 423, 1},     {KeyUp, 0, 20, 423, 0},      {KeyPageDown, 0, 20, 423, 19},
+                {KeyPageUp, 30, 20, 423, 11}, {KeyPageDown, 0, 0, 443, 1}, {KeyEnd, 5, 20, 423, 423},
+                {KeyHome, 99, 20, 423, 0},    {KeyEnd, 0, 900, 0, 0},      {KeyPageDown, 420, 20, 423, 423}};
+    for (const auto& k : keys)
+        EXPECT_EQ(scrollKeyTarget(k.key, k.from, k.visible, k.max), k.to) << k.key << " from " << k.from;
+}
+
+TEST(Editing, AClickSelectsTheFieldUnderThePointer)
+{
+    auto l = newLedger();
+    const int32_t loan = addAmount(*l, Loan, 1, "1");  // slot 1, its amount on line 21
+    ASSERT_TRUE(RecalculateLedger(*l));
+    const TextMeasures t{15, 64, 168, 160, 200};
+    ScreenMetrics m{22, 34, 20, 240, 759, 121, 1000, 600, 0};
+    const HeaderFieldRects r = headerRectsFor(m, t, 152, 208);
+    const int32_t x0 = 240 + 64 + 15, amountY = lineTop(m, 21) + 5;
+    const int32_t lastBottom = ((13 * 33 + 22 - 1) / 34 + 1) * 8 * 96 + 121;  // 14 pages
+    const struct {
+        int32_t x, y, scroll;
+        bool ignored;
+        FocusArea area;
+        int32_t field, index;
+    } clicks[] = {
+        {239, 40, 0, true, Header, 0, 0},                               // left of the block
+        {759, 40, 0, true, Header, 0, 0},                               // right of it
+        {500, lastBottom, 0, true, Header, 0, 0},                       // below the last page
+        {500, lastBottom - 1, 0, false, Transactions, Description, 0},  // the last page's empty band
+        {245, 40, 0, false, Header, BalanceSign, 0},
+        {r.balanceInteger.right - 1, 40, 0, false, Header, BalanceInteger, 0},
+        {r.balanceInteger.right, 40, 0, false, Header, BalanceSign, 0},  // the point cell
+        {r.rateFraction.left, 90, 0, false, Header, RateFraction, 0},
+        {245, 60, 0, false, Header, BalanceSign, 0},                    // the rate's label
+        {245, 111, 0, false, Transactions, Description, 0},             // below the header's rule
+        {245, amountY, 0, false, Transactions, Description, loan},      // the loan's identifier
+        {x0 + 10, amountY, 0, false, Transactions, Description, loan},  // its sign cell
+        {x0 + 37, amountY, 0, false, Transactions, AmountInteger, loan},
+        {x0 + 251, amountY, 0, false, Transactions, AmountFraction, loan},
+        {x0 + 37, lineTop(m, 9) + 5, 0, false, Transactions, Description, 0},  // an interest amount
+        {x0 + 37, lineTop(m, 12 * 32 + 9) + 1, 0, false, Transactions, Description, 32},
+        {x0, 130, 12 * 33 + 5, false, Transactions, Description, 0},  // a summary line
+    };
+    for (const auto& c : clicks) {
+        m.scrollLine = c.scroll;
+        const ClickTarget hit = fieldAtPoint(c.x, c.y, m, t, r, *l, 96);
+        const FieldId& f = hit.field;
+        EXPECT_EQ(std::tuple(hit.ignored, hit.ignored ? Header : f.area,
+                             hit.ignored        ? 0
+                             : f.area == Header ? int32_t(f.headerField)
+                                                : int32_t(f.transactionField),
+                             hit.ignored || f.area == Header ? 0 : f.transactionIndex),
+                  std::tuple(c.ignored, c.area, c.field, c.index))
+            << c.x << "," << c.y;
+    }
+}
