@@ -13,8 +13,3 @@ void pasteText() {}
 void deleteSelection() {}
 
 void AddTransaction(TransactionType, int32_t) {}
-
-void handleKeyDown(int32_t) {}
-void keepActiveFieldVisible() {}
-void enterCharacter(uint32_t) {}
-void selectFieldAtPoint(int32_t, int32_t) {}

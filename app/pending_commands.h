@@ -24,9 +24,3 @@ void deleteSelection();
 
 // Add: a loan or payment at the end of `period` (1 to 32).
 void AddTransaction(TransactionType type, int32_t period);
-
-// Keyboard and mouse
-void handleKeyDown(int32_t key);
-void keepActiveFieldVisible();
-void enterCharacter(uint32_t code);
-void selectFieldAtPoint(int32_t x, int32_t y);

@@ -20,6 +20,7 @@ void loadTransactionField(EditFocus& f, const Ledger& l, int32_t transactionInde
 // by one pixel so that the focus frame goes with it.
 void activateField(HeaderField field);
 void activateField(int32_t transactionIndex, TransactionField field);
+void activateField(const FieldId& field);
 
 // Win32: ends the whole-document selection on the beginning-balance sign
 // and repaints the sign box and the body.

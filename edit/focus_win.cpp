@@ -1,39 +1,42 @@
 // The repaints that go with a change of the active field.
-#include "view/field_geometry.h"
+#include "edit/field_repaint.h"
 #include "edit/focus.h"
+#include "view/field_geometry.h"
 #include "view/window_layout.h"
 
-// The active field's box with its focus frame, at the current scroll
-// position; empty for a transaction field whose line is not in the body,
-// so that nothing under the header is repainted for it.
-static PixelRect activeFrame()
+// Repaints the old field, so its frame and selection go, and the new one;
+// the rule under the header doubles or goes single when the area changed.
+static void repaintFocusChange(const PixelRect& oldFrame, FocusArea oldArea, const TextMeasures& t)
 {
-    const PixelRect box = activeFieldBox(editFocus, screen, headerRects, measureScreenText());
-    const bool hidden =
-        editFocus.area == Transactions && (box.top < screen.bodyTop || box.top >= screen.clientHeight);
-    return hidden ? PixelRect{0, 0, 0, 0} : grownByOne(box);
-}
-
-// Repaints the old field, so its frame and selection go, and the new one.
-static void repaintFocusChange(const PixelRect& old)
-{
-    if (old.right > old.left) repaintNow(old);
-    const PixelRect now = activeFrame();
-    if (now.right > now.left) repaintNow(now);
+    if (oldFrame.right > oldFrame.left) repaintNow(oldFrame);
+    repaintActiveField(t);
+    if (oldArea != editFocus.area) repaintHeaderRuleBand();
 }
 
 void activateField(HeaderField field)
 {
-    const PixelRect old = activeFrame();
+    const TextMeasures t = measureScreenText();
+    const PixelRect old = activeFieldFrame(t);
+    const FocusArea oldArea = editFocus.area;
     loadHeaderField(editFocus, ledger, field);
-    repaintFocusChange(old);
+    repaintFocusChange(old, oldArea, t);
 }
 
 void activateField(int32_t transactionIndex, TransactionField field)
 {
-    const PixelRect old = activeFrame();
+    const TextMeasures t = measureScreenText();
+    const PixelRect old = activeFieldFrame(t);
+    const FocusArea oldArea = editFocus.area;
     loadTransactionField(editFocus, ledger, transactionIndex, field);
-    repaintFocusChange(old);
+    repaintFocusChange(old, oldArea, t);
+}
+
+void activateField(const FieldId& field)
+{
+    if (field.area == Header)
+        activateField(field.headerField);
+    else
+        activateField(field.transactionIndex, field.transactionField);
 }
 
 void leaveWholeDocument()

@@ -76,13 +76,14 @@ static void drawActiveField(HDC dc, const PixelRect& box, int32_t y, int32_t cha
     const int32_t length = editTextLength(editFocus);
     drawBoundedText(dc, origin, y, text, length);
     drawFocusFrame(dc, box);
-    // On an empty sign field the caret may stand after the missing sign.
+    // On an empty sign field the caret, and a selection, may stand after the
+    // missing sign: they are drawn at the text's end.
     const int32_t caretX = origin + textWidth(dc, text, std::min(editFocus.caret, length));
     MoveToEx(dc, caretX, y, nullptr);
     LineTo(dc, caretX, y + charHeight);
     if (editFocus.selectionShown && editFocus.selectionEnd > editFocus.selectionStart)
-        invertBand(dc, origin + textWidth(dc, text, editFocus.selectionStart),
-                   origin + textWidth(dc, text, editFocus.selectionEnd), y, charHeight);
+        invertBand(dc, origin + textWidth(dc, text, std::min(editFocus.selectionStart, length)),
+                   origin + textWidth(dc, text, std::min(editFocus.selectionEnd, length)), y, charHeight);
 }
 
 void drawFieldBox(HDC dc, const PixelRect& box, const char* stored, StoredTextPlace place, bool active,

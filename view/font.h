@@ -34,3 +34,14 @@ TextMeasures measureLedgerText(HDC dc);
 
 // Line height of the ledger font selected into `dc`.
 int32_t measureLineHeight(HDC dc);
+
+// The ledger font selected into the main window's screen context, with its
+// measures: what a handler that measures text holds while it runs.
+struct ScreenFont {
+    HDC dc;
+    FontSelection font;
+    TextMeasures measures;
+};
+
+ScreenFont openScreenFont();
+void closeScreenFont(const ScreenFont& s);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "view/window_handle.h"
+
 HFONT createLedgerFont(HDC dc)
 {
     LOGFONTA font{};
@@ -53,4 +55,17 @@ int32_t measureLineHeight(HDC dc)
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
     return lineHeightFor(metrics.tmHeight, metrics.tmInternalLeading);
+}
+
+ScreenFont openScreenFont()
+{
+    const HDC dc = GetDC(mainWindow);
+    const FontSelection font = selectLedgerFont(dc);
+    return {dc, font, measureLedgerText(dc)};
+}
+
+void closeScreenFont(const ScreenFont& s)
+{
+    releaseLedgerFont(s.dc, s.font);
+    ReleaseDC(mainWindow, s.dc);
 }

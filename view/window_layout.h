@@ -24,6 +24,13 @@ void onSize(int32_t width, int32_t height);
 // the position changes.
 void onVerticalScroll(int32_t code, int32_t thumb);
 
+// A clamped scroll position from the scroll bar or the keyboard: stored,
+// and when the bar stands elsewhere the bar and the body move there.
+void scrollBodyTo(int32_t position);
+
+// Moves the body and the bar from scroll position `from` to `to`.
+void moveBody(int32_t from, int32_t to);
+
 // Moves the displayed body from scroll position `from` to `to`; the caller
 // has already set the scroll bar and screen.scrollLine to `to`.
 void scrollToLine(int32_t from, int32_t to);

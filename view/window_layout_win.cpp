@@ -56,12 +56,21 @@ void onSize(int32_t width, int32_t height)
 void onVerticalScroll(int32_t code, int32_t thumb)
 {
     const int32_t target = scrollRequestTarget(code, thumb, screen.scrollLine, visibleLineCount());
-    const int32_t p = clampScrollLine(target, maxScrollLine(ledger.bodyLineCount));
-    screen.scrollLine = p;
+    scrollBodyTo(clampScrollLine(target, maxScrollLine(ledger.bodyLineCount)));
+}
+
+void scrollBodyTo(int32_t position)
+{
+    screen.scrollLine = position;
     const int32_t old = GetScrollPos(mainWindow, SB_VERT);
-    if (p == old) return;
-    SetScrollPos(mainWindow, SB_VERT, p, TRUE);
-    scrollToLine(old, p);
+    if (position != old) moveBody(old, position);
+}
+
+void moveBody(int32_t from, int32_t to)
+{
+    screen.scrollLine = to;
+    SetScrollPos(mainWindow, SB_VERT, to, TRUE);
+    scrollToLine(from, to);
 }
 
 void repaintNow(const PixelRect& rect)
@@ -89,10 +98,7 @@ void scrollToLine(int32_t from, int32_t to)
 
 TextMeasures measureScreenText()
 {
-    const HDC dc = GetDC(mainWindow);
-    const FontSelection font = selectLedgerFont(dc);
-    const TextMeasures t = measureLedgerText(dc);
-    releaseLedgerFont(dc, font);
-    ReleaseDC(mainWindow, dc);
-    return t;
+    const ScreenFont s = openScreenFont();
+    closeScreenFont(s);
+    return s.measures;
 }

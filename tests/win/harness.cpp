@@ -86,6 +86,80 @@ static LRESULT CALLBACK boxHookProc(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(boxHook, code, wParam, lParam);
 }
 
+int32_t Capture::darkIn(int32_t left, int32_t top, int32_t right, int32_t bottom) const
+{
+    int32_t n = 0;
+    for (int32_t y = top; y < bottom; ++y)
+        for (int32_t x = left; x < right; ++x) n += dark(x, y);
+    return n;
+}
+
+Capture captureDC(HDC source, int32_t w, int32_t h)
+{
+    Capture c{w, h, std::vector<uint32_t>(static_cast<size_t>(w) * h)};
+    const HDC memory = CreateCompatibleDC(source);
+    const HBITMAP bitmap = CreateCompatibleBitmap(source, w, h);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, source, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    GetDIBits(memory, bitmap, 0, h, c.pixels.data(), &info, DIB_RGB_COLORS);
+    for (uint32_t& p : c.pixels) p &= 0xffffff;
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return c;
+}
+
+Capture captureClient()
+{
+    pumpMessages();
+    const HDC window = GetDC(mainWindow);
+    Capture c = captureDC(window, screen.clientWidth, screen.clientHeight);
+    ReleaseDC(mainWindow, window);
+    return c;
+}
+
+void repaintAll()
+{
+    InvalidateRect(mainWindow, nullptr, TRUE);
+    UpdateWindow(mainWindow);
+}
+
+std::vector<RECT> paints;
+static WNDPROC programProc = nullptr;
+
+static LRESULT CALLBACK recordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    RECT r;
+    if (message == WM_PAINT && GetUpdateRect(window, &r, FALSE)) paints.push_back(r);
+    return CallWindowProcA(programProc, window, message, wParam, lParam);
+}
+
+void recordPaints()
+{
+    paints.clear();
+    const auto proc = reinterpret_cast<LONG_PTR>(recordingProc);
+    if (GetWindowLongPtrA(mainWindow, GWLP_WNDPROC) != proc)
+        programProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(mainWindow, GWLP_WNDPROC, proc));
+}
+
+void pressKey(int32_t key, bool shift)
+{
+    std::array<BYTE, 256> held{};
+    held[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(held.data());
+    SendMessageA(mainWindow, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+    held[VK_SHIFT] = 0;
+    SetKeyboardState(held.data());
+}
+
+void typeText(const std::string& text)
+{
+    for (const char c : text) SendMessageA(mainWindow, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+void clickAt(int32_t x, int32_t y) { SendMessageA(mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
+
 void answerBoxesWith(int32_t button)
 {
     boxes = BoxRecorder{};

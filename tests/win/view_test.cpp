@@ -18,46 +18,6 @@
 
 namespace {
 
-// The client's pixels as the screen shows them, 0xRRGGBB, top row first.
-struct Capture {
-    int32_t width, height;
-    std::vector<uint32_t> pixels;
-    uint32_t at(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-    bool dark(int32_t x, int32_t y) const { return ((at(x, y) >> 16) & 0xff) < 128; }
-    int32_t darkIn(int32_t left, int32_t top, int32_t right, int32_t bottom) const
-    {
-        int32_t n = 0;
-        for (int32_t y = top; y < bottom; ++y)
-            for (int32_t x = left; x < right; ++x) n += dark(x, y);
-        return n;
-    }
-};
-
-Capture captureClient()
-{
-    pumpMessages();
-    const int32_t w = screen.clientWidth, h = screen.clientHeight;
-    Capture c{w, h, std::vector<uint32_t>(static_cast<size_t>(w) * h)};
-    const HDC window = GetDC(mainWindow), memory = CreateCompatibleDC(window);
-    const HBITMAP bitmap = CreateCompatibleBitmap(window, w, h);
-    const HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, window, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    GetDIBits(memory, bitmap, 0, h, c.pixels.data(), &info, DIB_RGB_COLORS);
-    for (uint32_t& p : c.pixels) p &= 0xffffff;
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(mainWindow, window);
-    return c;
-}
-
-void repaintAll()
-{
-    InvalidateRect(mainWindow, nullptr, TRUE);
-    UpdateWindow(mainWindow);
-}
-
 int32_t middle(int32_t a, int32_t b) { return (a + b) / 2; }
 
 // Framed by the focus: the pixel one outside the box's own border is dark.

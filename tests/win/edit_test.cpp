@@ -1,0 +1,245 @@
+// Editing on the real window: keys through the message loop, commits and
+// their refusals, the repaint after a recalculation, and random input that
+// never breaks the focus.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+
+#include "app/main_window.h"
+#include "edit/commit.h"
+#include "edit/focus.h"
+#include "support/ledger_builders.h"
+#include "view/field_geometry.h"
+#include "view/window_layout.h"
+#include "win/harness.h"
+
+namespace {
+
+struct Editing : testing::Test {
+    void SetUp() override { ASSERT_NE(openMainWindow(800, 600), nullptr); }
+    void TearDown() override { closeMainWindow(); }
+};
+
+// The ledger changed by a test, recalculated and shown as an opened document.
+void showLedger()
+{
+    ASSERT_TRUE(RecalculateLedger());
+    TakeSnapshot();
+    resetScrollToTop();
+    repaintAll();
+}
+
+// Where a click lands in a field's box.
+POINT middleOf(const PixelRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+// The screen as a full repaint would draw it: no stale digit, frame, caret or rule.
+void expectNothingStale(const char* step)
+{
+    const Capture partial = captureClient();
+    repaintAll();
+    EXPECT_TRUE(partial.pixels == captureClient().pixels) << "stale pixels after " << step;
+}
+
+}  // namespace
+
+// Real keystrokes through the program's own loop: accelerators, TranslateMessage and the key-down
+// wrapper together. The beginning balance 1 and the rate .333... give period 01 the interest
+// .333... and period 02 the truncated product .444...43.
+TEST_F(Editing, TheWorkedExampleTypedThroughTheMessageLoop)
+{
+    SetForegroundWindow(mainWindow);
+    SetFocus(mainWindow);
+    std::vector<INPUT> events;
+    auto key = [&](WORD vk, DWORD flags) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.dwFlags = flags;
+        events.push_back(in);
+    };
+    auto tap = [&](WORD vk) { key(vk, 0), key(vk, KEYEVENTF_KEYUP); };
+    tap(VK_TAB), tap('1'), tap(VK_TAB), tap(VK_TAB);
+    for (int i = 0; i < 20; ++i) tap('3');
+    tap(VK_RETURN);
+    key(VK_SHIFT, 0), tap(VK_TAB),
+        key(VK_SHIFT, KEYEVENTF_KEYUP);  // unchanged rate: to the first description
+    tap('4'), tap('2');
+    key(VK_CONTROL, 0), tap('A'), key(VK_CONTROL, KEYEVENTF_KEYUP);  // typed text is not committed
+    tap(VK_F24);
+    ASSERT_EQ(SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT)), events.size());
+    const HACCEL accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), "Tarnwell");
+    const UINT_PTR safety = SetTimer(nullptr, 0, 30000, nullptr);
+    MSG m;
+    while (GetMessageA(&m, nullptr, 0, 0) > 0) {
+        if (m.message == WM_KEYDOWN && m.wParam == VK_F24) break;
+        ASSERT_FALSE(m.message == WM_TIMER && m.wParam == safety) << "the keystrokes never arrived";
+        if (TranslateAcceleratorA(mainWindow, accelerators, &m)) continue;
+        TranslateMessage(&m);
+        DispatchMessageA(&m);
+    }
+    KillTimer(nullptr, safety);
+    EXPECT_EQ(value(ledger.header.beginningBalance), "+000000000000000000001.00000000000000000000");
+    EXPECT_EQ(value(ledger.table[0].amount), "+000000000000000000000.33333333333333333333");
+    EXPECT_EQ(value(ledger.table[1].amount), "+000000000000000000000.44444444444444444443");
+    EXPECT_EQ(value(ledger.table[1].newBalance), "+000000000000000000001.77777777777777777776");
+    EXPECT_EQ(std::tuple(editFocus.area, editFocus.transactionIndex, text(editFocus.editText)),
+              std::tuple(WholeDocument, 0, std::string("42")));
+    EXPECT_EQ(text(ledger.table[0].description), "");
+    expectNothingStale("the typed example");
+}
+
+// Each committing action on a value the ledger refuses: the message with its title, the stored field
+// back byte for byte, and the focus with its typed text as it was.
+TEST_F(Editing, ARefusedValueIsRolledBackWithItsMessage)
+{
+    const char* balanceText = "The value entered generates a balance that is too large to display.";
+    const std::string nines(21, '9');
+    const struct {
+        FieldId field;
+        const char* typed;
+        const char* title;
+        const char* shiftTabText;
+        std::string integer, fraction, rate;  // of the beginning balance, and the rate
+        TransactionType type;                 // of slot 1, an amount of 1 or 0
+    } fields[] = {
+        {headerFieldId(BalanceInteger), "999999999999999999999", "Can Not Enter Value", balanceText, "", "",
+         "5", Payment},
+        {headerFieldId(BalanceSign), "-", "Can Not Enter Sign", balanceText, nines, "", "", Payment},
+        {transactionFieldId(1, AmountFraction), "1", "Can Not Enter Value",
+         "The value entered generates numerical data that is too large for this program.", nines,
+         nines.substr(1), "", Loan},
+    };
+    for (const auto& f : fields) {
+        for (int32_t action : {VK_RETURN, VK_TAB, -VK_TAB, 0}) {
+            SCOPED_TRACE(testing::Message() << f.title << " " << f.typed << ", action " << action);
+            makeNewLedger(ledger);
+            setBeginningBalance(ledger, '+', f.integer, f.fraction);
+            setFraction(ledger.header.ratePerPeriod, f.rate);
+            addAmount(ledger, f.type, 1, f.type == Payment ? "1" : "");
+            showLedger();
+            activateField(f.field);
+            typeText(f.typed);
+            static Ledger before;
+            before = ledger;
+            const EditFocus focus = editFocus;
+            answerBoxesWith(IDOK);
+            if (action == 0) {
+                const POINT p =
+                    middleOf(f.field.area == Header
+                                 ? headerRects.rateFraction
+                                 : transactionFieldBox(screen, measureScreenText(), 1, Description));
+                clickAt(p.x, p.y);
+            } else {
+                pressKey(std::abs(action), action < 0);
+            }
+            ASSERT_EQ(boxes.count, 1);
+            EXPECT_EQ(boxes.title + "|" + boxes.text,
+                      f.title + std::string("|") + (action == -VK_TAB ? f.shiftTabText : balanceText));
+            EXPECT_EQ(std::pair(boxes.owner, boxes.icon),
+                      std::pair(mainWindow, LoadIconA(nullptr, IDI_EXCLAMATION)));
+            EXPECT_EQ(std::memcmp(&before, &ledger, sizeof ledger), 0) << "the ledger changed";
+            EXPECT_EQ(std::memcmp(&focus, &editFocus, sizeof focus), 0) << "the focus or its text changed";
+            expectNothingStale("a refusal");
+        }
+    }
+}
+
+// The loan of slot 1 changed from 0 to 100 with the body at line 12: its new balance and the next old
+// balance change, each in one integer tail; an unchanged commit repaints nothing. Then, on 1024
+// transactions, a change of the first loan repaints only visible cells, and none is left stale.
+TEST_F(Editing, ACommitRepaintsOnlyTheChangedTails)
+{
+    const int32_t loan = addAmount(ledger, Loan, 1, "0");
+    showLedger();
+    SendMessageA(mainWindow, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 12), 0);
+    activateField(loan, AmountInteger);
+    recordPaints();
+    ASSERT_TRUE(commitActiveField(CommitByEnter));
+    EXPECT_EQ(paints.size(), 0u) << "an unchanged value";
+    typeText("100");
+    recordPaints();
+    ASSERT_TRUE(commitActiveField(CommitByEnter));
+    ASSERT_EQ(paints.size(), 2u);
+    const TextMeasures t = measureScreenText();
+    const ValueCells cells = valueCells(bodyColumn(screen, t), screen.lineHeight, t);
+    for (int32_t k = 0; k < 2; ++k)  // "000000000000000000000" to "...100": from digit 19 on
+        EXPECT_EQ(std::tuple(paints[k].left, paints[k].top, paints[k].right),
+                  std::tuple(cells.integer.left + t.charHeight + t.intWidth * 18 / 21,
+                             lineTop(k ? 29 : 23) + 1, cells.integer.right - 1));
+    expectNothingStale("the loan's commit");
+
+    // On 1024 transactions a new beginning balance changes every balance and interest amount; at the
+    // top and in the middle of the body only visible cells are repainted.
+    setFraction(ledger.header.ratePerPeriod, "01");
+    for (int32_t i = 1; ledger.count < maxTransactions; ++i)
+        addAmount(ledger, i % 3 ? Loan : Payment, 1 + i % 32, "7");
+    showLedger();
+    for (int32_t scroll : {0, 6000}) {
+        SendMessageA(mainWindow, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, scroll), 0);
+        activateField(BalanceInteger);
+        typeText(std::to_string(5000 + scroll));
+        recordPaints();
+        ASSERT_TRUE(commitActiveField(CommitByTab));
+        EXPECT_GE(paints.size(), 4u);
+        EXPECT_LE(paints.size(), 3u * (visibleLineCount() + 2));
+        for (const RECT& r : paints)
+            EXPECT_TRUE(r.top >= screen.bodyTop && r.bottom <= screen.clientHeight + 22);
+        expectNothingStale("a commit on 1024 transactions");
+    }
+}
+
+// Random keys, characters and clicks through the window procedure: the focus invariants hold after
+// every event, and only a commit (Enter, Tab, a click) changes the ledger.
+TEST_F(Editing, RandomInputKeepsTheFocusWhole)
+{
+    for (auto [type, period] : {std::pair{Loan, 1}, {Payment, 2}, {Loan, 32}})
+        addAmount(ledger, type, period, "12");
+    setFraction(ledger.header.ratePerPeriod, "1");
+    showLedger();
+    answerBoxesWith(IDOK);
+    std::mt19937 random(20261206);
+    const int32_t keys[] = {8, 9, 13, 17, 27, 33, 34, 35, 36, 37, 38, 39, 40, 46, 65, 112};
+    static Ledger before;
+    for (int32_t event = 0; event < 3000; ++event) {
+        before = ledger;
+        const uint32_t kind = random() % 10;
+        bool commits = false;
+        if (kind < 5) {
+            const int32_t key = keys[random() % std::size(keys)];
+            pressKey(key, random() % 3 == 0);
+            commits = key == VK_RETURN || key == VK_TAB;
+        } else if (kind < 8) {
+            typeText(std::string(1, "0123456789+-.a \xe9\t"[random() % 17]));
+        } else if (kind < 9) {
+            SendMessageA(mainWindow, WM_COMMAND, 41004, 0);  // Select All
+        } else {
+            clickAt(static_cast<int32_t>(random() % screen.clientWidth),
+                    static_cast<int32_t>(random() % screen.clientHeight));
+            commits = true;
+        }
+        ASSERT_TRUE(commits || std::memcmp(&before, &ledger, sizeof ledger) == 0) << "event " << event;
+        const EditFocus& f = editFocus;
+        if (f.area == WholeDocument) continue;  // no field is active; leaving reloads one
+        const int32_t length = editTextLength(f);
+        const bool signField = f.area == Header && f.headerField == BalanceSign;
+        // An empty sign field lets the caret, and Shift+Left a selection, reach 1.
+        const int32_t end = std::max(length, signField ? 1 : 0);
+        ASSERT_TRUE(f.caret >= 0 && f.caret <= end) << event;
+        ASSERT_TRUE(!f.selectionShown || (f.selectionStart >= 0 && f.selectionEnd <= end)) << event;
+        ASSERT_LE(length, f.area == Header ? (signField                         ? 1
+                                              : f.headerField == BalanceInteger ? 21
+                                                                                : 20)
+                                           : 44)
+            << event;
+        if (f.area == Transactions) {
+            ASSERT_LT(f.transactionIndex, ledger.count) << event;
+            ASSERT_TRUE(ledger.table[f.transactionIndex].type != Interest ||
+                        f.transactionField == Description)
+                << event;
+            ASSERT_TRUE(f.transactionField == Description ||
+                        length <= (f.transactionField == AmountInteger ? 21 : 20));
+        }
+        if (event % 10 == 0) expectNothingStale("random input");
+    }
+}
