@@ -9,7 +9,21 @@ set -euo pipefail
 prefix=$(realpath -m "$1")  # Wine wants an absolute path
 mode=${2:-}
 ready="$prefix/.tarnwell-ready${mode:+-$mode}"
-[[ -f $ready ]] && exit 0
+
+# Wine draws the caption buttons of a window it frames itself (headless
+# mode) with the glyphs of its Marlett font. Debian's Wine 8 does not load
+# the fonts of its data folder (/usr/share/wine/fonts, package fonts-wine),
+# so without this the buttons show Marlett's letters "0 1 r" in another
+# font; a copy in the prefix's Fonts folder is found.
+install_marlett() {
+    local fonts="$prefix/drive_c/windows/Fonts"
+    [[ -d $fonts && ! -f $fonts/marlett.ttf ]] && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+    return 0
+}
+if [[ -f $ready ]]; then
+    install_marlett
+    exit 0
+fi
 
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$prefix"
@@ -39,4 +53,5 @@ if ! import_settings; then
     echo "regedit failed; retrying" >&2
     import_settings || { echo "Can not import the Wine settings into $prefix" >&2; exit 1; }
 fi
+install_marlett
 touch "$ready"

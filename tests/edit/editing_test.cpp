@@ -157,7 +157,8 @@ TEST(Editing, TabCycleScrollKeysAndKeepingALineVisible)
               std::tuple(Transactions, 0, int32_t(Description)));
     EditFocus f{};
     f.area = Transactions;
-    EXPECT_EQ(shiftTabTarget(f).area, Header);
+    EXPECT_EQ(std::tuple(shiftTabTarget(f).area, fieldLine(2, Description), fieldLine(1023, AmountFraction)),
+              std::tuple(Header, 24, 12285));
     // 20 visible lines: line 69 becomes the 20th, then line 24 the first.
     EXPECT_EQ(std::tuple(keepLineVisible(0, 69, 20), keepLineVisible(50, 24, 20), keepLineVisible(50, 60, 20),
                          keepLineVisible(0, 5, 0)),
