@@ -3,7 +3,7 @@
 #include "app/handlers.h"
 #include "app/main_window.h"
 #include "view/messages.h"
-#include "app/pending_commands.h"
+#include "files/documents.h"
 #include "ledger/ledger.h"
 #include "ledger/recalculate.h"
 #include "view/window_layout.h"
@@ -22,13 +22,6 @@ bool onCreate(HWND window)
     return true;
 }
 
-bool onClose()
-{
-    if (!IsLedgerModified()) return true;
-    switch (askSaveCurrentFile()) {
-    case SaveNo: return true;
-    case SaveYes: saveLedgerFile(); return false;  // the window stays whatever the outcome
-    case SaveCancel: return false;
-    }
-    return false;
-}
+// Yes saves and keeps the window open whatever the outcome; the next close
+// of a saved ledger asks nothing.
+bool onClose() { return mayDiscardLedger(); }

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "ledger/ledger.h"
+
 // WM_CREATE: the default ledger and everything that depends on it. False
 // when the ledger cannot be set up; the window must then not be created.
 bool onCreate(HWND window);
@@ -24,6 +26,10 @@ void onInitMenuPopup(HWND window);
 
 // Edit > Select All.
 void selectAll();
+
+// Add > Add Loan or Payment Transaction to Period: a zero loan or payment
+// at the end of `period` (1 to 32), its description active.
+void AddTransaction(TransactionType type, int32_t period);
 
 // About > About Tarnwell.
 void showAbout();

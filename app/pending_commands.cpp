@@ -1,15 +1,9 @@
 // Commands not built yet; each does nothing until its subsystem lands.
 #include "app/pending_commands.h"
 
-void NewLedger() {}
-void openLedgerFile() {}
-void saveLedgerFile() {}
 void printLedger() {}
-void initFileDialogs() {}
 
 void cutText() {}
 void copyAsText() {}
 void pasteText() {}
 void deleteSelection() {}
-
-void AddTransaction(TransactionType, int32_t) {}

@@ -9,18 +9,10 @@
 #include "ledger/ledger.h"
 
 // File
-void NewLedger();
-void openLedgerFile();
-void saveLedgerFile();
 void printLedger();
-// The shared file-dialog record: set up once at window creation.
-void initFileDialogs();
 
 // Edit
 void cutText();
 void copyAsText();
 void pasteText();
 void deleteSelection();
-
-// Add: a loan or payment at the end of `period` (1 to 32).
-void AddTransaction(TransactionType type, int32_t period);

@@ -11,4 +11,10 @@ export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 # No offer to download Mono or Gecko.
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# A file-size limit for a test of a write that fails part-way: writes past
+# it fail instead of ending the process.
+if [[ -n ${TARNWELL_FILE_SIZE_LIMIT:-} ]]; then
+    ulimit -f "$TARNWELL_FILE_SIZE_LIMIT"
+    trap '' XFSZ
+fi
 exec wine "$@"

@@ -173,43 +173,6 @@ TEST_F(Shell, AboutAndARegistrationFailureAreToldInBoxes)
     EXPECT_EQ(boxes.owner, nullptr);
 }
 
-// The close box and File > Exit alike: an unchanged ledger closes at once;
-// after a change of a transaction or the header the answer decides.
-TEST(Close, AsksOnlyAfterAChangeAndTheAnswerDecides)
-{
-    const struct {
-        int32_t change, answer;
-        bool asks, closes;
-    } cases[] = {
-        {0, IDCANCEL, false, true}, {1, IDCANCEL, true, false}, {1, IDNO, true, true},
-        {2, IDCANCEL, true, false}, {2, IDNO, true, true},
-    };
-    for (bool exit : {false, true}) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(testing::Message()
-                         << "Exit " << exit << ", change " << c.change << ", answer " << c.answer);
-            const HWND window = openMainWindow();
-            ASSERT_NE(window, nullptr);
-            if (c.change == 1) ledger.table[0].description[0] = 'R';
-            if (c.change == 2) ledger.header.ratePerPeriod[0] = '1';
-            answerBoxesWith(c.answer);
-            SendMessageA(window, exit ? WM_COMMAND : WM_CLOSE, exit ? IDM_FILE_EXIT : 0, 0);
-            MSG quit;
-            EXPECT_EQ(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0, c.closes);
-            EXPECT_EQ(!IsWindow(window), c.closes);
-            ASSERT_EQ(boxes.count, c.asks ? 1 : 0);
-            if (c.asks) {
-                EXPECT_EQ(boxes.title + "|" + boxes.text,
-                          "Save Current File?|The current file has changed since "
-                          "the last save.\nDo you wish to save the current file?");
-                EXPECT_EQ(boxes.icon, LoadIconA(nullptr, IDI_QUESTION));
-                EXPECT_EQ(boxes.owner, window);
-            }
-            closeMainWindow();
-        }
-    }
-}
-
 // app\tarnwell.exe beside tests\tarnwell_win_tests.exe in the build tree.
 TEST(Program, ShowsItsWindowAndExitsWithZeroAfterFileExit)
 {

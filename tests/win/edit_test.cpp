@@ -21,25 +21,8 @@ struct Editing : testing::Test {
     void TearDown() override { closeMainWindow(); }
 };
 
-// The ledger changed by a test, recalculated and shown as an opened document.
-void showLedger()
-{
-    ASSERT_TRUE(RecalculateLedger());
-    TakeSnapshot();
-    resetScrollToTop();
-    repaintAll();
-}
-
 // Where a click lands in a field's box.
 POINT middleOf(const PixelRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-
-// The screen as a full repaint would draw it: no stale digit, frame, caret or rule.
-void expectNothingStale(const char* step)
-{
-    const Capture partial = captureClient();
-    repaintAll();
-    EXPECT_TRUE(partial.pixels == captureClient().pixels) << "stale pixels after " << step;
-}
 
 }  // namespace
 

@@ -1,13 +1,17 @@
 #include "win/harness.h"
 
 #include <gtest/gtest.h>
+#include <dlgs.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
 #include "app/main_window.h"
 #include "edit/focus.h"
 #include "ledger/ledger.h"
+#include "ledger/recalculate.h"
+#include "view/window_layout.h"
 #include "view/layout.h"
 
 BoxRecorder boxes{};
@@ -66,6 +70,21 @@ static BOOL CALLBACK readBoxChild(HWND child, LPARAM)
 }
 
 static HHOOK boxHook = nullptr;
+static HWND pendingBox = nullptr;
+static int32_t pendingAnswer = IDCANCEL;
+
+// A file dialog gets its name typed and its filter chosen first.
+static void CALLBACK answerPendingBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    const HWND box = pendingBox;
+    if (GetDlgItem(box, cmb13)) SetDlgItemTextA(box, cmb13, boxes.fileName.c_str());
+    if (GetDlgItem(box, cmb1) && boxes.filter > 0) {
+        SendDlgItemMessageA(box, cmb1, CB_SETCURSEL, boxes.filter - 1, 0);
+        SendMessageA(box, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), LPARAM(GetDlgItem(box, cmb1)));
+    }
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(pendingAnswer, BN_CLICKED), 0);
+}
 
 static LRESULT CALLBACK boxHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
@@ -78,10 +97,12 @@ static LRESULT CALLBACK boxHookProc(int code, WPARAM wParam, LPARAM lParam)
         boxes.title = text.data();
         boxes.text.clear();
         boxes.icon = nullptr;
+        boxes.titles += boxes.title + "|";
         boxes.owner = GetWindow(box, GW_OWNER);
         EnumChildWindows(box, readBoxChild, 0);
-        ++boxes.count;
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(boxes.answer, BN_CLICKED), 0);
+        pendingBox = box;
+        pendingAnswer = boxes.answers[std::min<size_t>(boxes.count++, boxes.answers.size() - 1)];
+        SetTimer(nullptr, 0, 0, answerPendingBox);  // once the box has finished setting itself up
     }
     return CallNextHookEx(boxHook, code, wParam, lParam);
 }
@@ -125,6 +146,21 @@ void repaintAll()
     UpdateWindow(mainWindow);
 }
 
+void expectNothingStale(const char* step)
+{
+    const Capture partial = captureClient();
+    repaintAll();
+    EXPECT_TRUE(partial.pixels == captureClient().pixels) << "stale pixels after " << step;
+}
+
+void showLedger()
+{
+    ASSERT_TRUE(RecalculateLedger());
+    TakeSnapshot();
+    resetScrollToTop();
+    repaintAll();
+}
+
 std::vector<RECT> paints;
 static WNDPROC programProc = nullptr;
 
@@ -160,10 +196,16 @@ void typeText(const std::string& text)
 
 void clickAt(int32_t x, int32_t y) { SendMessageA(mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
 
-void answerBoxesWith(int32_t button)
+void answerBoxesWith(std::vector<int32_t> buttons, const std::string& fileName)
 {
     boxes = BoxRecorder{};
-    boxes.answer = button;
+    boxes.answers = buttons;
+    boxes.fileName = fileName;
+}
+
+void answerBoxesWith(int32_t button, const std::string& fileName)
+{
+    answerBoxesWith(std::vector{button}, fileName);
 }
 
 // The program's window class is registered once, as WinMain does.

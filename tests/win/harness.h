@@ -17,16 +17,22 @@ void resizeClient(int32_t width, int32_t height);
 void pumpMessages();  // the quit message is dropped
 
 // Every dialog box this thread activates is recorded once and answered at
-// once with `answer`, so that no test hangs in a modal loop.
+// once, so that no test hangs in a modal loop: with the next of `answers`,
+// the last one again when they run out. A file dialog first gets `fileName`
+// typed into its name box.
 struct BoxRecorder {
     int32_t count;
-    std::string title, text;
+    std::string title, text, titles;  // of the last box; every title, each followed by "|"
     HICON icon;
     HWND owner, lastBox;
-    int32_t answer;
+    std::vector<int32_t> answers;
+    std::string fileName;
+    int32_t filter;  // a file dialog's filter to choose, from 1; 0 leaves it
 };
 extern BoxRecorder boxes;
-void answerBoxesWith(int32_t button);  // forgets the boxes seen so far
+// Forgets the boxes seen so far.
+void answerBoxesWith(int32_t button, const std::string& fileName = "");
+void answerBoxesWith(std::vector<int32_t> buttons, const std::string& fileName = "");
 
 // The client's pixels as the screen shows them, 0xRRGGBB, top row first.
 struct Capture {
@@ -39,6 +45,12 @@ struct Capture {
 Capture captureClient();  // after the pending paints
 Capture captureDC(HDC dc, int32_t width, int32_t height);
 void repaintAll();
+
+// The screen as a full repaint would draw it: no stale digit, frame, caret or rule.
+void expectNothingStale(const char* step);
+
+// The ledger changed by a test, recalculated and shown as an opened document.
+void showLedger();
 
 // The rectangle of every paint the window gets while recording.
 extern std::vector<RECT> paints;
