@@ -4,7 +4,6 @@
 void NewLedger() {}
 void openLedgerFile() {}
 void saveLedgerFile() {}
-void printLedger() {}
 void initFileDialogs() {}
 
 void cutText() {}

@@ -12,7 +12,6 @@
 void NewLedger();
 void openLedgerFile();
 void saveLedgerFile();
-void printLedger();
 // The shared file-dialog record: set up once at window creation.
 void initFileDialogs();
 
