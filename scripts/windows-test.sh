@@ -23,6 +23,10 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 # output pipe: started by the first test they would hold ctest's pipe open.
 wine wineboot >/dev/null 2>&1 </dev/null
 
+# The test printers write the text of each job here (see wine-prefix.sh).
+export PRINT_OUT="$root/build/print-test/job.txt"
+mkdir -p "${PRINT_OUT%/*}"
+
 cd "$root"
 if [[ -n ${TARNWELL_BUILD_DIR:-} ]]; then
     ctest --test-dir "$TARNWELL_BUILD_DIR" --output-on-failure --timeout 120 "$@"
