@@ -4,6 +4,7 @@
 #include "view/messages.h"
 #include "app/pending_commands.h"
 #include "files/documents.h"
+#include "print/print_job.h"
 
 static bool inPeriodRange(int32_t id, int32_t base) { return id > base && id <= base + IDM_ADD_PERIODS; }
 

@@ -1,8 +1,6 @@
 // Commands not built yet; each does nothing until its subsystem lands.
 #include "app/pending_commands.h"
 
-void printLedger() {}
-
 void cutText() {}
 void copyAsText() {}
 void pasteText() {}

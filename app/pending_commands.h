@@ -8,9 +8,6 @@
 
 #include "ledger/ledger.h"
 
-// File
-void printLedger();
-
 // Edit
 void cutText();
 void copyAsText();

@@ -9,8 +9,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 exe="${TARNWELL_BUILD_DIR:-$root/build/windows}/app/tarnwell.exe"
 [[ -x $exe ]] || { echo "$exe is not built; run make run" >&2; exit 1; }
 
+# The printer "Tarnwell PDF" of every project prefix writes its files here.
+export TARNWELL_PDF_DIR="$root/build/printed"
+mkdir -p "$TARNWELL_PDF_DIR"
+
 if [[ ${1:-} != --screenshot ]]; then
     if [[ -n ${DISPLAY:-} ]]; then
+        echo "Printing to \"Tarnwell PDF\" saves PDF files in $TARNWELL_PDF_DIR" >&2
         export WINEPREFIX="$root/build/wine-prefix"
         "$root/scripts/wine-prefix.sh" "$WINEPREFIX"
         exec "$root/scripts/wine.sh" "$exe"

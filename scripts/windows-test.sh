@@ -23,6 +23,10 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 # output pipe: started by the first test they would hold ctest's pipe open.
 wine wineboot >/dev/null 2>&1 </dev/null
 
+# The test printers write the text of each job here (see wine-prefix.sh).
+export PRINT_OUT="$root/build/print-test/job.txt"
+mkdir -p "${PRINT_OUT%/*}"
+
 cd "$root"
 build=${TARNWELL_BUILD_DIR:-$root/build/windows}
 run_tests() { ctest --test-dir "$build" --output-on-failure --timeout 120 "$@"; }
