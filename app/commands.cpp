@@ -2,7 +2,7 @@
 #include "app/command_ids.h"
 #include "app/handlers.h"
 #include "view/messages.h"
-#include "app/pending_commands.h"
+#include "clipboard/clipboard_commands.h"
 #include "files/documents.h"
 #include "print/print_job.h"
 

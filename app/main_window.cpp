@@ -2,7 +2,6 @@
 
 #include "app/handlers.h"
 #include "view/messages.h"
-#include "app/pending_commands.h"
 #include "edit/input.h"
 #include "view/paint.h"
 #include "view/window_layout.h"

@@ -6,7 +6,7 @@ set -euo pipefail
 
 declare -A groups=(
     [core]="cmake make g++ googletest libgtest-dev libbenchmark-dev libboost-dev clang libclang-rt-14-dev"
-    [windows]="gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth fonts-liberation xdotool imagemagick libcups2 ghostscript poppler-utils"
+    [windows]="gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth fonts-liberation xdotool xclip imagemagick libcups2 ghostscript poppler-utils"
 )
 
 wanted=()

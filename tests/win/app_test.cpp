@@ -42,19 +42,6 @@ std::string editMenuStates()
     return states;
 }
 
-void setClipboardText(const char* text)
-{
-    ASSERT_TRUE(OpenClipboard(mainWindow));
-    EmptyClipboard();
-    if (text) {
-        const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, std::strlen(text) + 1);
-        std::strcpy(static_cast<char*>(GlobalLock(memory)), text);
-        GlobalUnlock(memory);
-        SetClipboardData(CF_TEXT, memory);
-    }
-    CloseClipboard();
-}
-
 // A menu and its submenus depth first, one item a line: "text=id", "-" for
 // a separator, "text{" ... "}" around a submenu.
 std::string listMenu(HMENU menu)
@@ -131,7 +118,7 @@ TEST_F(Shell, TheEditMenuFollowsTheSelectionAndTheClipboard)
         {1, 1, 1, nullptr, "----A"}, {0, 1, 0, "x", "--V-A"},    {0, 1, 0, nullptr, "----A"},
     };
     for (const auto& c : cases) {
-        setClipboardText(c.clipboard);
+        setClipboard(c.clipboard);
         editFocus.caret = editFocus.selectionStart = c.start;
         editFocus.selectionEnd = c.end;
         editFocus.selectionShown = c.shown;
@@ -140,7 +127,7 @@ TEST_F(Shell, TheEditMenuFollowsTheSelectionAndTheClipboard)
         EXPECT_EQ(editFocus.selectionEnd, c.end);
     }
     // Ctrl+A from an empty field selection: the whole document, only Copy.
-    setClipboardText("text that Paste could take");
+    setClipboard("text that Paste could take");
     EXPECT_TRUE(pressCtrlAccelerator('A'));
     EXPECT_EQ(editFocus.area, WholeDocument);
     EXPECT_EQ(editMenuStates(), "-C---");

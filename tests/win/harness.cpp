@@ -196,6 +196,20 @@ void typeText(const std::string& text)
 
 void clickAt(int32_t x, int32_t y) { SendMessageA(mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
 
+void setClipboard(const char* text, size_t bytes)
+{
+    OpenClipboard(mainWindow);
+    EmptyClipboard();
+    if (text) {
+        const size_t length = std::strlen(text), size = bytes ? bytes : length + 1;
+        const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+        std::memcpy(GlobalLock(block), text, std::min(length, size));
+        GlobalUnlock(block);
+        SetClipboardData(CF_TEXT, block);
+    }
+    CloseClipboard();
+}
+
 void answerBoxesWith(std::vector<int32_t> buttons, const std::string& fileName)
 {
     boxes = BoxRecorder{};

@@ -61,3 +61,7 @@ void recordPaints();  // clears the record and starts it; the window keeps it un
 void pressKey(int32_t key, bool shift = false);
 void typeText(const std::string& text);
 void clickAt(int32_t x, int32_t y);
+
+// `bytes` bytes (by default the text and its zero byte) as the clipboard's
+// text; no text at all for null.
+void setClipboard(const char* text, size_t bytes = 0);

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The real tarnwell.exe on the test display: Select All, then Copy, and
+# another program, xclip, reads the clipboard. It receives the report that
+# tarnwell-cli builds for the same document, byte for byte but for the line
+# ends: Wine hands text to X programs with Unix line ends.
+# Usage: copy_to_x_test.sh SEED_FOLDER EMULATOR TARNWELL_EXE TARNWELL_CLI_EXE
+set -euo pipefail
+seeds=$1 emulator=$2 program=$3 cli=$4
+tmp=$(mktemp -d)
+"$emulator" "$program" &
+running=$!
+trap 'kill "$running" 2>/dev/null || true; rm -rf "$tmp"' EXIT
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tarnwell$' | head -n 1)
+
+# Select All and Copy by their accelerators, then wait for the report
+# (no message can tell another process when the copy happened).
+copyReportOf() {
+    "$emulator" "$cli" report "$1" | sed 's/\r$//' >"$tmp/expected"
+    xclip -selection clipboard -i /dev/null  # no earlier text can pass for the report
+    xdotool key --window "$window" ctrl+a ctrl+c
+    for _ in $(seq 100); do
+        xclip -o -selection clipboard >"$tmp/received" 2>/dev/null && cmp -s "$tmp/expected" "$tmp/received" && return 0
+        sleep 0.1
+    done
+    echo "FAIL: the clipboard does not hold the report of $1:" >&2
+    diff "$tmp/expected" "$tmp/received" | head -n 20 >&2
+    return 1
+}
+
+copyReportOf "$seeds/default.tnw"  # the document at start
+# File > Open by the keyboard: loans, payments, negative balances and a
+# description of 44 characters.
+xdotool key --window "$window" alt+f o
+dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^Open$' | head -n 1)
+xdotool type --window "$dialog" "$(winepath -w "$seeds/long_description.tnw")"
+xdotool key --window "$dialog" Return
+timeout 30 xdotool search --sync --onlyvisible --name '^long_description.tnw$' >/dev/null
+copyReportOf "$seeds/long_description.tnw"
+xdotool key --window "$window" alt+f x  # Exit: the opened ledger is unchanged, nothing is asked
+wait "$running"
