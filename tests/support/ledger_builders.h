@@ -65,3 +65,19 @@ inline int32_t addAmount(Ledger& l, TransactionType type, int32_t period, const 
     setFraction(l.table[index].amount.fraction, fraction);
     return index;
 }
+
+// A ledger with every kind of line: a negative beginning balance and rate,
+// loans and payments in several periods, negative balances, a described
+// interest transaction and a payment described by 44 double quotes.
+inline void makeBusyLedger(Ledger& l)
+{
+    makeNewLedger(l);
+    setBeginningBalance(l, '-', "1234", "5");
+    setFraction(l.header.ratePerPeriod, "05");
+    addAmount(l, Loan, 1, "500");
+    std::memset(l.table[addAmount(l, Payment, 2, "2000", "25")].description.data(), '"', 44);
+    addAmount(l, Loan, 3, "1", "99999999999999999999");
+    std::memcpy(l.table[2].description.data(), "Interest, period 02", 19);
+    addAmount(l, Payment, 32, "987654321");
+    RecalculateLedger(l);
+}

@@ -138,16 +138,16 @@ TEST_F(Shell, TheEditMenuFollowsTheSelectionAndTheClipboard)
     EXPECT_FALSE(pressCtrlAccelerator('Q'));
     // From a transaction field too; identifiers outside the table do nothing.
     editFocus = EditFocus{Transactions, BalanceSign, 3, Description, {}, 0, 0, 0, 0};
-    for (int32_t id : {42000, 42033, 43000, 43033, 41005, 45001}) SendMessageA(mainWindow, WM_COMMAND, id, 0);
+    for (int32_t id : {42000, 42033, 43000, 43033, 41005, 45001}) command(id);
     EXPECT_EQ(editFocus.area, Transactions);
-    SendMessageA(mainWindow, WM_COMMAND, IDM_EDIT_SELECT_ALL, 0);
+    command(IDM_EDIT_SELECT_ALL);
     EXPECT_EQ(editFocus.area, WholeDocument);
 }
 
 TEST_F(Shell, AboutAndARegistrationFailureAreToldInBoxes)
 {
     answerBoxesWith(IDOK);
-    SendMessageA(mainWindow, WM_COMMAND, IDM_ABOUT, 0);
+    command(IDM_ABOUT);
     ASSERT_EQ(boxes.count, 1);
     EXPECT_EQ(boxes.title, "About Tarnwell");
     EXPECT_NE(boxes.text.find("Tarnwell"), std::string::npos) << boxes.text;

@@ -26,8 +26,6 @@ std::string clipboardText()
     return text;
 }
 
-void command(int32_t id) { SendMessageA(mainWindow, WM_COMMAND, id, 0); }
-
 }  // namespace
 
 // The room test comes before the character test; a paste never commits.
@@ -117,11 +115,7 @@ TEST(Clipboard, CopyCutAndDeleteTheSelectionOrTheReport)
     EXPECT_EQ(text(editFocus.editText), "23");
     expectNothingStale("cutting and deleting");
 
-    makeNewLedger(ledger);  // the report of a ledger with every kind of line
-    setBeginningBalance(ledger, '-', "5");
-    addAmount(ledger, Loan, 1, "9");
-    addAmount(ledger, Payment, 3, "2", "5");
-    std::memset(ledger.table[0].description.data(), 'x', 44);
+    makeBusyLedger(ledger);  // the report of a ledger with every kind of line
     showLedger();
     command(IDM_EDIT_SELECT_ALL);
     const EditFocus whole = editFocus;

@@ -46,19 +46,19 @@ std::string documentOf(const Ledger& l)
     return bytes;
 }
 
+std::string exportOf(const Ledger& l)
+{
+    std::string text(static_cast<size_t>(exportLineLimit * l.count), 0);
+    text.resize(static_cast<size_t>(buildLedgerExport(l, text.data())));
+    return text;
+}
+
 std::string reportOf(const Ledger& l)
 {
     std::string report(static_cast<size_t>(measureLedgerReport(l)), 0);
     buildLedgerReport(l, report.data());
     report.pop_back();  // its zero byte
     return report;
-}
-
-std::string windowTitle()
-{
-    char title[300];
-    GetWindowTextA(mainWindow, title, sizeof title);
-    return title;
 }
 
 // What tarnwell-cli, built beside the tests, prints for a command on a file.
@@ -83,20 +83,6 @@ std::string cli(const std::string& command, const std::string& path)
     CloseHandle(process.hProcess);
     CloseHandle(file);
     return readFile(out);
-}
-
-void command(int32_t id) { SendMessageA(mainWindow, WM_COMMAND, id, 0); }
-
-// A ledger with loans, payments, negative balances and a 44-character description.
-void makeBusyLedger()
-{
-    makeNewLedger(ledger);
-    setBeginningBalance(ledger, '-', "1234", "5");
-    setFraction(ledger.header.ratePerPeriod, "05");
-    addAmount(ledger, Loan, 1, "500");
-    std::memset(ledger.table[addAmount(ledger, Payment, 2, "2000", "25")].description.data(), '"', 44);
-    addAmount(ledger, Loan, 32, "1", "99999999999999999999");
-    ASSERT_TRUE(RecalculateLedger());
 }
 
 // Runs a File command on `file` that must be refused with `text`: afterwards the ledger, the
@@ -136,13 +122,12 @@ void expectRefused(int32_t id, const std::string& file, const std::string& bytes
 TEST(Documents, SavedExportedAndOpenedAgain)
 {
     ASSERT_NE(openMainWindow(), nullptr);
-    makeBusyLedger();
+    makeBusyLedger(ledger);
     const std::string txt = scratch("ledger.txt"), tnw = scratch("ledger.tnw");
     answerBoxesWith(IDOK, txt);
     boxes.filter = 2;
     command(IDM_FILE_SAVE);
-    std::string exported(static_cast<size_t>(exportLineLimit * ledger.count), 0);
-    exported.resize(static_cast<size_t>(buildLedgerExport(ledger, exported.data())));
+    const std::string exported = exportOf(ledger);
     EXPECT_TRUE(readFile(txt) == exported) << "the export";
     EXPECT_TRUE(IsLedgerModified() && windowTitle() == "Tarnwell") << "an export is not a save";
     answerBoxesWith(IDOK, tnw.substr(0, tnw.size() - 4));  // the dialog adds the extension
@@ -181,7 +166,7 @@ TEST(Documents, SavedExportedAndOpenedAgain)
 TEST(Documents, EveryRefusalOfSaveAndOpenChangesNothing)
 {
     ASSERT_NE(openMainWindow(), nullptr);
-    makeBusyLedger();
+    makeBusyLedger(ledger);
     static Ledger overflowing;
     overflowing = ledger;
     setBeginningBalance(overflowing, '+', std::string(21, '9'));
@@ -199,7 +184,7 @@ TEST(Documents, EveryRefusalOfSaveAndOpenChangesNothing)
         {IDM_FILE_OPEN, std::string(1048577, 'A'), "The selected file is too large to open.", 7, 0},
         {IDM_FILE_OPEN, document, "The selected file is too large to open.", 7, 0x100000000LL + 3414},
         {IDM_FILE_OPEN, document.substr(0, document.size() - 1), format, 7, 0},
-        {IDM_FILE_OPEN, readFile(scratch("ledger.txt")) + "exported", format, 7, 0},
+        {IDM_FILE_OPEN, exportOf(ledger), format, 7, 0},
         {IDM_FILE_OPEN, documentOf(overflowing),
          "The selected file generates a balance that is too large to display.", 7, 0},
     };
@@ -215,7 +200,7 @@ TEST(Documents, EveryRefusalOfSaveAndOpenChangesNothing)
             SetEndOfFile(held);
         }
         if (row.share) CloseHandle(held);
-        makeBusyLedger();
+        makeBusyLedger(ledger);
         if (row.id == IDM_FILE_OPEN) TakeSnapshot();
         expectRefused(row.id, path, row.highSize ? "" : row.bytes, row.text,
                       row.share ? INVALID_HANDLE_VALUE : held);

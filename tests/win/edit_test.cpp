@@ -6,6 +6,7 @@
 #include <cstring>
 #include <random>
 
+#include "app/command_ids.h"
 #include "app/main_window.h"
 #include "edit/commit.h"
 #include "edit/focus.h"
@@ -195,7 +196,7 @@ TEST_F(Editing, RandomInputKeepsTheFocusWhole)
         } else if (kind < 8) {
             typeText(std::string(1, "0123456789+-.a \xe9\t"[random() % 17]));
         } else if (kind < 9) {
-            SendMessageA(mainWindow, WM_COMMAND, 41004, 0);  // Select All
+            command(IDM_EDIT_SELECT_ALL);
         } else {
             clickAt(static_cast<int32_t>(random() % screen.clientWidth),
                     static_cast<int32_t>(random() % screen.clientHeight));

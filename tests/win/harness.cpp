@@ -107,14 +107,6 @@ static LRESULT CALLBACK boxHookProc(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(boxHook, code, wParam, lParam);
 }
 
-int32_t Capture::darkIn(int32_t left, int32_t top, int32_t right, int32_t bottom) const
-{
-    int32_t n = 0;
-    for (int32_t y = top; y < bottom; ++y)
-        for (int32_t x = left; x < right; ++x) n += dark(x, y);
-    return n;
-}
-
 Capture captureDC(HDC source, int32_t w, int32_t h)
 {
     Capture c{w, h, std::vector<uint32_t>(static_cast<size_t>(w) * h)};
@@ -192,6 +184,15 @@ void pressKey(int32_t key, bool shift)
 void typeText(const std::string& text)
 {
     for (const char c : text) SendMessageA(mainWindow, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+void command(int32_t id) { SendMessageA(mainWindow, WM_COMMAND, id, 0); }
+
+std::string windowTitle()
+{
+    char title[300];
+    GetWindowTextA(mainWindow, title, sizeof title);
+    return title;
 }
 
 void clickAt(int32_t x, int32_t y) { SendMessageA(mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }

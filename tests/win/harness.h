@@ -39,8 +39,6 @@ struct Capture {
     int32_t width, height;
     std::vector<uint32_t> pixels;
     uint32_t at(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-    bool dark(int32_t x, int32_t y) const { return ((at(x, y) >> 16) & 0xff) < 128; }
-    int32_t darkIn(int32_t left, int32_t top, int32_t right, int32_t bottom) const;
 };
 Capture captureClient();  // after the pending paints
 Capture captureDC(HDC dc, int32_t width, int32_t height);
@@ -56,11 +54,14 @@ void showLedger();
 extern std::vector<RECT> paints;
 void recordPaints();  // clears the record and starts it; the window keeps it until it closes
 
-// Input as the window procedure gets it: a key-down with Shift held or
-// not, characters, a left-button press.
+// Input as the window procedure gets it: a menu command, a key-down with
+// Shift held or not, characters, a left-button press.
+void command(int32_t id);
 void pressKey(int32_t key, bool shift = false);
 void typeText(const std::string& text);
 void clickAt(int32_t x, int32_t y);
+
+std::string windowTitle();
 
 // `bytes` bytes (by default the text and its zero byte) as the clipboard's
 // text; no text at all for null.

@@ -207,14 +207,7 @@ TEST(Picture, TheWindowShowsTheLedgerItsSummaryAndTheFocus)
 {
     ASSERT_NE(openMainWindow(800, 900), nullptr);
     expectPicture("the default document");  // its first page gap is on the screen
-    setBeginningBalance(ledger, '-', "1234", "5");
-    setFraction(ledger.header.ratePerPeriod, "05");
-    addAmount(ledger, Loan, 1, "500");
-    std::memset(ledger.table[addAmount(ledger, Payment, 2, "2000", "25")].description.data(), 'W', 44);
-    addAmount(ledger, Loan, 3, "1", "99999999999999999999");
-    std::memcpy(ledger.table[2].description.data(), "Interest, period 02", 19);
-    addAmount(ledger, Payment, 32, "987654321");
-    ASSERT_TRUE(RecalculateLedger());
+    makeBusyLedger(ledger);
     resetScrollToTop();
     activateField(3, AmountInteger);  // the payment's integer digits, partly typed and selected
     typeText("12");
@@ -229,7 +222,7 @@ TEST(Picture, TheWindowShowsTheLedgerItsSummaryAndTheFocus)
         SendMessageA(mainWindow, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 12 * ledger.count + scroll), 0);
         expectPicture("the summary");
     }
-    SendMessageA(mainWindow, WM_COMMAND, IDM_EDIT_SELECT_ALL, 0);
+    command(IDM_EDIT_SELECT_ALL);
     expectPicture("the whole document selected at the summary");
     SendMessageA(mainWindow, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 0), 0);
     expectPicture("the whole document selected at the top");

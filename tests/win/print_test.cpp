@@ -63,7 +63,7 @@ std::vector<std::vector<std::string>> print(int32_t button, const char* printer 
     DeleteFileA(jobPath().c_str());
     printDialog = {nullptr, "", printer};
     answerBoxesWith(button);
-    SendMessageA(mainWindow, WM_COMMAND, IDM_FILE_PRINT, 0);
+    command(IDM_FILE_PRINT);
     std::ifstream in(jobPath(), std::ios::binary);
     // ps2pdf names the hyphen's glyph so that pdftotext reads a soft hyphen.
     const std::string job =
