@@ -1,48 +1,10 @@
-// Adding loans and payments at the end of a period, the new document, and
-// the snapshot that tells whether the user's data changed.
+// The new document, and the snapshot that tells whether the user's data
+// changed. Adding is checked on the window, where its menu acts.
 #include <gtest/gtest.h>
 
 #include "support/ledger_builders.h"
 
 namespace {
-
-TEST(Adding, GoesToTheEndOfItsPeriodAndKeepsTheShiftedData)
-{
-    auto l = newLedger();
-    const struct {
-        TransactionType type;
-        int32_t period, slot, number;
-    } cases[] = {
-        {Loan, 5, 5, 2},      {Loan, 5, 6, 3},    // after period 05's interest, then after that loan
-        {Payment, 1, 1, 2},                       // everything after it shifts up one slot
-        {Payment, 32, 35, 2}, {Loan, 40, 36, 3},  // the last period, or one past it, appends
-    };
-    for (const auto& c : cases) {
-        const int32_t before = l->count;
-        const int32_t index = addAmount(*l, c.type, c.period, "7");
-        ASSERT_EQ(index, c.slot) << "period " << c.period;
-        EXPECT_EQ(l->table[index].number, c.number) << "period " << c.period;
-        EXPECT_EQ(l->bodyLineCount, bodyLineCountFor(before + 1));
-        EXPECT_EQ(text(l->table[index].description), "");
-    }
-    ASSERT_TRUE(RecalculateLedger(*l));
-    EXPECT_EQ(l->table[7].type * 100 + l->table[7].period, Loan * 100 + 5);  // the second loan, shifted
-    EXPECT_EQ(text(l->table[7].amount.integer), std::string(20, '0') + "7");
-}
-
-TEST(Adding, RefusesThe1025thTransactionAndChangesNothing)
-{
-    auto l = newLedger();
-    for (int32_t i = l->count; i < maxTransactions; ++i) l->table[i].type = Payment;
-    l->count = maxTransactions;
-    ASSERT_TRUE(RecalculateLedger(*l));
-    auto before = std::make_unique<Ledger>();
-    std::memcpy(before.get(), l.get(), sizeof(Ledger));
-    int32_t index = -7;
-    EXPECT_FALSE(addTransaction(*l, Loan, 3, index));
-    EXPECT_EQ(index, -7);
-    EXPECT_EQ(std::memcmp(before.get(), l.get(), sizeof(Ledger)), 0);
-}
 
 TEST(NewDocument, ReplacesEverythingWithTheDefault)
 {
