@@ -49,7 +49,8 @@ static void GmpInterestChain1024(benchmark::State& state)
     }
     // The anchor must compute what the ledger shows as its ending balance.
     mpz_t ending;
-    mpz_init_set_str(ending, balanceDigits(anchorLedger.table[anchorLedger.count - 1].newBalance).c_str(), 10);
+    mpz_init_set_str(ending, balanceDigits(anchorLedger.table[anchorLedger.count - 1].newBalance).c_str(),
+                     10);
     if (mpz_cmp(ending, balance) != 0) state.SkipWithError("GMP and the ledger disagree");
     state.SetItemsProcessed(state.iterations() * anchorLedger.count);
     mpz_clears(start, rate, scale, balance, amount, ending, nullptr);
