@@ -195,7 +195,10 @@ bool ChargeInterestRun(AmountVector& b, char sign, const DigitField<fractionDigi
 #endif
     for (int32_t i = 0; i < count; ++i) {
         AmountVector amount;
-        storeValue(sign, b, t[i].oldBalance);
+        if (i == 0)
+            storeValue(sign, b, t[i].oldBalance);
+        else
+            t[i].oldBalance = t[i - 1].newBalance;
         MultiplyByRate(b, rate, amount);
         if (!AddMagnitudes(b, amount, b)) return false;
         storeValue(sign, amount, t[i].amount);

@@ -72,9 +72,7 @@ static bool applyAmount(const SignedAmount& stored, Transaction& t, char sign, R
 }
 
 // A loan or payment in slot i, numbered n within period p, or a slot of an
-// unknown code, carried through as it stands. Its old balance is written
-// again from the running balance: reading back the text just stored as the
-// previous new balance would wait for those stores to reach the cache.
+// unknown code, carried through as it stands.
 static bool applyTransaction(const Ledger& l, int32_t i, int32_t p, int32_t& n, RunningBalance& b,
                              RunningTotals& totals)
 {
@@ -88,7 +86,7 @@ static bool applyTransaction(const Ledger& l, int32_t i, int32_t p, int32_t& n, 
     }
     t.period = p;
     t.number = ++n;
-    storeAmount(b.sign, b.digits, t.oldBalance);
+    t.oldBalance = i == 0 ? l.header.beginningBalance : workTable[i - 1].newBalance;
     if (t.type == Loan) return applyAmount(stored.amount, t, '+', b, totals.loans);
     return applyAmount(stored.amount, t, '-', b, totals.payments);
 }
