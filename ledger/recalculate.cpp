@@ -1,5 +1,6 @@
 #include "ledger/recalculate.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "ledger/digits.h"
@@ -39,6 +40,17 @@ static void accumulate(TotalVector& sum, const AmountVector& a)
     for (std::size_t k = 0; k < amountCells; ++k) sum[k] += a[k];
 }
 
+// A transaction but for its three values, which the interest run writes:
+// the bytes before them and the padding after them.
+static void copyAllButValues(const Transaction& from, Transaction& to)
+{
+    constexpr std::size_t values = offsetof(Transaction, oldBalance),
+                          end = offsetof(Transaction, newBalance) + sizeof(SignedAmount);
+    std::memcpy(&to, &from, values);
+    std::memcpy(reinterpret_cast<char*>(&to) + end, reinterpret_cast<const char*>(&from) + end,
+                sizeof(Transaction) - end);
+}
+
 // The interest transactions from slot i on, as many as follow one another:
 // each charges interest on the balance carried into its period, and all
 // take that balance's sign. Returns how many were charged, or 0 when a
@@ -49,7 +61,7 @@ static int32_t chargeInterestRun(const Ledger& l, int32_t i, int32_t& p, Running
     int32_t count = 0;
     for (; i + count < l.count && l.table[i + count].type == Interest; ++count) {
         Transaction& t = workTable[i + count];
-        t = l.table[i + count];
+        copyAllButValues(l.table[i + count], t);
         t.period = ++p;
         t.number = 1;
     }
