@@ -23,7 +23,7 @@ fuzz:
 	scripts/fuzz.sh $(SECONDS)
 
 bench:
-	@scripts/deps.sh core
+	@scripts/deps.sh core bench
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench
 	build/bench/bench/tarnwell_bench

@@ -43,6 +43,21 @@ BENCHMARK(RecalculateFullRate1024)->Unit(benchmark::kMicrosecond);
 static void RecalculateCarryRuns1024(benchmark::State& state) { recalculateLoop(state, makeCarryRunLedger); }
 BENCHMARK(RecalculateCarryRuns1024)->Unit(benchmark::kMicrosecond);
 
+// The same passes on the portable code, which processors without AVX-512 run.
+static void PortableRecalculate(benchmark::State& state, bool (*make)(Ledger&))
+{
+    const DigitInstructions chosen = digitInstructions;
+    digitInstructions = DigitInstructions::Portable;
+    recalculateLoop(state, make);
+    digitInstructions = chosen;
+}
+BENCHMARK_CAPTURE(PortableRecalculate, DefaultShaped1024, makeDefaultShapedLedger)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(PortableRecalculate, InterestOnly1024, makeInterestOnlyLedger)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(PortableRecalculate, FullRate1024, makeFullRateLedger)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(PortableRecalculate, CarryRuns1024, makeCarryRunLedger)->Unit(benchmark::kMicrosecond);
+
 // A balance with all 41 digits nonzero times a rate with all 20 nonzero;
 // `nines` makes every column of the product carry as far as it can.
 static void MultiplyByRateAllDigits(benchmark::State& state, bool nines)

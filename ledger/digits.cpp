@@ -1,6 +1,29 @@
 #include "ledger/digits.h"
 
+#include "ledger/digits_avx512.h"
+
 constexpr int fd = fractionDigits;
+
+bool ProcessorRuns(DigitInstructions set)
+{
+#if TARNWELL_AVX512_DIGITS
+    if (set == DigitInstructions::Avx512) return Avx512Supported();
+#endif
+    return set == DigitInstructions::Portable;
+}
+
+static DigitInstructions fastestDigitInstructions()
+{
+    return ProcessorRuns(DigitInstructions::Avx512) ? DigitInstructions::Avx512 : DigitInstructions::Portable;
+}
+
+DigitInstructions digitInstructions = fastestDigitInstructions();
+
+// Each primitive hands its work to the wider instructions when they are in
+// use; the code after that is the portable one.
+#if TARNWELL_AVX512_DIGITS
+static bool avx512InUse() { return digitInstructions == DigitInstructions::Avx512; }
+#endif
 
 template <std::size_t I, std::size_t L>
 void LoadDigits(const std::array<char, I>& integer, const DigitField<fractionDigits>& fraction,
@@ -8,6 +31,10 @@ void LoadDigits(const std::array<char, I>& integer, const DigitField<fractionDig
 {
     constexpr int n = int(I) - 1;  // digits before the zero byte
     static_assert(int(L) >= n + fd);
+#if TARNWELL_AVX512_DIGITS
+    if constexpr (n == amountIntegerDigits)  // the widths the ledger loads
+        if (avx512InUse()) return Avx512LoadDigits(integer, fraction, v);
+#endif
     for (int k = 0; k < fd; ++k) v[k] = fraction[fd - 1 - k] - '0';
     for (int k = 0; k < n; ++k) v[fd + k] = integer[n - 1 - k] - '0';
     for (int k = fd + n; k < int(L); ++k) v[k] = 0;
@@ -18,6 +45,9 @@ void StoreDigits(const DigitVector<L>& v, std::array<char, I>& integer, DigitFie
 {
     constexpr int n = int(L) - fd;
     static_assert(int(I) == n + 1);
+#if TARNWELL_AVX512_DIGITS
+    if (avx512InUse()) return Avx512StoreDigits(v, integer, fraction);
+#endif
     for (int k = 0; k < fd; ++k) fraction[k] = static_cast<char>(v[fd - 1 - k] + '0');
     fraction[fd] = 0;
     for (int k = 0; k < n; ++k) integer[k] = static_cast<char>(v[L - 1 - k] + '0');
@@ -27,6 +57,9 @@ void StoreDigits(const DigitVector<L>& v, std::array<char, I>& integer, DigitFie
 template <std::size_t L>
 Magnitude CompareMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b)
 {
+#if TARNWELL_AVX512_DIGITS
+    if (avx512InUse()) return Avx512CompareMagnitudes(a, b);
+#endif
     for (int k = int(L) - 1; k >= 0; --k) {
         if (a[k] > b[k]) return Magnitude::Greater;
         if (a[k] < b[k]) return Magnitude::Less;
@@ -39,6 +72,9 @@ Magnitude CompareMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b)
 template <std::size_t L>
 bool AddMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b, DigitVector<L>& r)
 {
+#if TARNWELL_AVX512_DIGITS
+    if (avx512InUse()) return Avx512AddMagnitudes(a, b, r);
+#endif
     int32_t carry = 0;
     for (std::size_t k = 0; k < L; ++k) {
         int32_t s = a[k] + b[k] + carry;
@@ -51,6 +87,9 @@ bool AddMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b, DigitVector
 template <std::size_t L>
 void SubtractMagnitudes(const DigitVector<L>& x, const DigitVector<L>& y, DigitVector<L>& r)
 {
+#if TARNWELL_AVX512_DIGITS
+    if (avx512InUse()) return Avx512SubtractMagnitudes(x, y, r);
+#endif
     int32_t borrow = 0;
     for (std::size_t k = 0; k < L; ++k) {
         int32_t d = x[k] - borrow - y[k];
@@ -109,6 +148,9 @@ bool AddSigned(char sa, const DigitVector<L>& a, char sb, const DigitVector<L>& 
 // 26 -> 11 at most), and a last ripple needs only a comparison per column.
 bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate, AmountVector& r)
 {
+#if TARNWELL_AVX512_DIGITS
+    if (avx512InUse()) return Avx512MultiplyByRate(a, rate, r);
+#endif
     constexpr int productCells = int(amountCells) + fd;  // 61
     constexpr int width = 64;                            // eight vectors of eight columns
     int16_t padded[fd + width];
@@ -137,6 +179,33 @@ bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rat
         r[k - fd] = s - 10 * carry;
     }
     return carry == 0;
+}
+
+static void storeValue(char sign, const AmountVector& v, SignedAmount& s)
+{
+    setSign(s.sign, sign);
+    StoreDigits(v, s.integer, s.fraction);
+}
+
+bool ChargeInterestRun(AmountVector& b, char sign, const DigitField<fractionDigits>& rate, Transaction* t,
+                       int32_t count, TotalVector& amountDigits)
+{
+#if TARNWELL_AVX512_DIGITS
+    if (avx512InUse()) return Avx512ChargeInterestRun(b, sign, rate, t, count, amountDigits);
+#endif
+    for (int32_t i = 0; i < count; ++i) {
+        AmountVector amount;
+        if (i == 0)
+            storeValue(sign, b, t[i].oldBalance);
+        else
+            t[i].oldBalance = t[i - 1].newBalance;
+        MultiplyByRate(b, rate, amount);
+        if (!AddMagnitudes(b, amount, b)) return false;
+        storeValue(sign, amount, t[i].amount);
+        storeValue(sign, b, t[i].newBalance);
+        for (std::size_t k = 0; k < amountCells; ++k) amountDigits[k] += amount[k];
+    }
+    return true;
 }
 
 using IntegerField = DigitField<amountIntegerDigits>;

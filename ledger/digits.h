@@ -25,6 +25,19 @@ using TotalVector = DigitVector<totalCells>;
 
 enum class Magnitude { Less, Equal, Greater };
 
+// The instruction sets the primitives run on; every one gives the same
+// digits. The fastest one the processor has is chosen at start, so the
+// Windows program runs on any x86-64 and uses wider registers where it can.
+// Avx512 needs its F, BW, VL and VBMI parts (Ice Lake, Zen 4 and later).
+enum class DigitInstructions { Portable, Avx512 };
+constexpr DigitInstructions allDigitInstructions[] = {DigitInstructions::Portable, DigitInstructions::Avx512};
+
+// True when this build has the set and the processor can run it.
+bool ProcessorRuns(DigitInstructions set);
+
+// The set in use; the tests switch it to check each one.
+extern DigitInstructions digitInstructions;
+
 // Loads an integer field of N digits and a 20-digit fraction field into a
 // vector of L cells; the cells above the integer digits are zero.
 template <std::size_t I, std::size_t L>
@@ -64,3 +77,15 @@ bool AddSigned(char sa, const DigitVector<L>& a, char sb, const DigitVector<L>& 
 // r = a x rate, truncated toward zero at the 20th decimal; false on
 // overflow, which a rate below 1 and a balance below 10^21 never cause.
 bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate, AmountVector& r);
+
+// The values of `count` interest transactions in a row, t[0] to
+// t[count - 1] (count at most maxTransactions), starting from balance b of
+// the given sign: each one's old balance, its amount (MultiplyByRate of the
+// old balance) and its new balance (AddMagnitudes of the two) are written
+// with that sign, and the amounts are added into amountDigits cell by cell,
+// without carrying (as the digits of their sum or one by one: normalised,
+// the total is the same). b becomes the last new balance. False when a new
+// balance would reach 10^21. The balance goes from one transaction to the
+// next without being stored, so each waits for less.
+bool ChargeInterestRun(AmountVector& b, char sign, const DigitField<fractionDigits>& rate, Transaction* t,
+                       int32_t count, TotalVector& amountDigits);

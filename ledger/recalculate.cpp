@@ -1,5 +1,6 @@
 #include "ledger/recalculate.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "ledger/digits.h"
@@ -39,29 +40,67 @@ static void accumulate(TotalVector& sum, const AmountVector& a)
     for (std::size_t k = 0; k < amountCells; ++k) sum[k] += a[k];
 }
 
-// Interest on the balance carried into the period, with that balance's sign.
-static bool chargeInterest(Transaction& t, const DigitField<fractionDigits>& rate, RunningBalance& b,
-                           RunningTotals& totals)
+// A transaction but for its three values, which the interest run writes:
+// the bytes before them and the padding after them.
+static void copyAllButValues(const Transaction& from, Transaction& to)
 {
-    AmountVector amount;
-    MultiplyByRate(b.digits, rate, amount);
-    storeAmount(b.sign, amount, t.amount);
-    if (!AddMagnitudes(b.digits, amount, b.digits)) return false;
-    storeAmount(b.sign, b.digits, t.newBalance);
-    accumulate(t.amount.sign[0] == '-' ? totals.interestMinus : totals.interestPlus, amount);
-    return true;
+    constexpr std::size_t values = offsetof(Transaction, oldBalance),
+                          end = offsetof(Transaction, newBalance) + sizeof(SignedAmount);
+    std::memcpy(&to, &from, values);
+    std::memcpy(reinterpret_cast<char*>(&to) + end, reinterpret_cast<const char*>(&from) + end,
+                sizeof(Transaction) - end);
 }
 
-// A loan adds its digits to the balance, a payment subtracts them.
-static bool applyAmount(Transaction& t, char sign, RunningBalance& b, TotalVector& sum)
+// The interest transactions from slot i on, as many as follow one another:
+// each charges interest on the balance carried into its period, and all
+// take that balance's sign. Returns how many were charged, or 0 when a
+// balance would reach 10^21.
+static int32_t chargeInterestRun(const Ledger& l, int32_t i, int32_t& p, RunningBalance& b,
+                                 RunningTotals& totals)
+{
+    int32_t count = 0;
+    for (; i + count < l.count && l.table[i + count].type == Interest; ++count) {
+        Transaction& t = workTable[i + count];
+        copyAllButValues(l.table[i + count], t);
+        t.period = ++p;
+        t.number = 1;
+    }
+    TotalVector& sum = b.sign == '-' ? totals.interestMinus : totals.interestPlus;
+    return ChargeInterestRun(b.digits, b.sign, l.header.ratePerPeriod, &workTable[i], count, sum) ? count : 0;
+}
+
+// A loan adds its digits to the balance, a payment subtracts them. The
+// digits are read from the stored table, not from the copy just written.
+static bool applyAmount(const SignedAmount& stored, Transaction& t, char sign, RunningBalance& b,
+                        TotalVector& sum)
 {
     AmountVector amount;
     setSign(t.amount.sign, sign);
-    LoadDigits(t.amount.integer, t.amount.fraction, amount);
+    LoadDigits(stored.integer, stored.fraction, amount);
     if (!AddSigned(b.sign, b.digits, sign, amount, b.sign, b.digits)) return false;
     storeAmount(b.sign, b.digits, t.newBalance);
     accumulate(sum, amount);
     return true;
+}
+
+// A loan or payment in slot i, numbered n within period p, or a slot of an
+// unknown code, carried through as it stands.
+static bool applyTransaction(const Ledger& l, int32_t i, int32_t p, int32_t& n, RunningBalance& b,
+                             RunningTotals& totals)
+{
+    const Transaction& stored = l.table[i];
+    Transaction& t = workTable[i];
+    t = stored;
+    if (t.type != Loan && t.type != Payment) {
+        b.sign = stored.newBalance.sign[0];
+        LoadDigits(stored.newBalance.integer, stored.newBalance.fraction, b.digits);
+        return true;
+    }
+    t.period = p;
+    t.number = ++n;
+    t.oldBalance = i == 0 ? l.header.beginningBalance : workTable[i - 1].newBalance;
+    if (t.type == Loan) return applyAmount(stored.amount, t, '+', b, totals.loans);
+    return applyAmount(stored.amount, t, '-', b, totals.payments);
 }
 
 // Periods and numbers run in table order; each old balance is the previous
@@ -74,36 +113,16 @@ static bool buildWorkTable(const Ledger& l, RunningTotals& totals)
     RunningBalance b{beginning.sign[0], {}};
     LoadDigits(beginning.integer, beginning.fraction, b.digits);
     int32_t p = 0, n = 0;
-    for (int32_t i = 0; i < l.count; ++i) {
-        Transaction& t = workTable[i];
-        t = l.table[i];
-        const SignedAmount& carried = i == 0 ? beginning : workTable[i - 1].newBalance;
-        bool ok = true;
-        switch (t.type) {
-        case Interest:
-            t.period = ++p;
-            t.number = n = 1;
-            t.oldBalance = carried;
-            ok = chargeInterest(t, l.header.ratePerPeriod, b, totals);
-            break;
-        case Loan:
-            t.period = p;
-            t.number = ++n;
-            t.oldBalance = carried;
-            ok = applyAmount(t, '+', b, totals.loans);
-            break;
-        case Payment:
-            t.period = p;
-            t.number = ++n;
-            t.oldBalance = carried;
-            ok = applyAmount(t, '-', b, totals.payments);
-            break;
-        default:  // an unknown code is carried through as it stands
-            b.sign = t.newBalance.sign[0];
-            LoadDigits(t.newBalance.integer, t.newBalance.fraction, b.digits);
-            break;
+    for (int32_t i = 0; i < l.count;) {
+        if (l.table[i].type == Interest) {
+            const int32_t charged = chargeInterestRun(l, i, p, b, totals);
+            if (charged == 0) return false;
+            i += charged;
+            n = 1;
+        } else {
+            if (!applyTransaction(l, i, p, n, b, totals)) return false;
+            ++i;
         }
-        if (!ok) return false;
     }
     return true;
 }

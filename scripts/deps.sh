@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, when they are missing.
-# Usage: scripts/deps.sh core|windows ...
+# Usage: scripts/deps.sh core|windows|bench ...
 # As root it runs apt-get itself; otherwise it prints the one line to run.
 set -euo pipefail
 
 declare -A groups=(
     [core]="cmake make g++ googletest libgtest-dev libbenchmark-dev libboost-dev clang libclang-rt-14-dev"
+    [bench]="libgmp-dev"
     [windows]="gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth fonts-liberation xdotool xclip imagemagick libcups2 ghostscript poppler-utils"
 )
 

@@ -1,9 +1,10 @@
 // The decimal primitives against exact arithmetic (Boost.Multiprecision) on
 // random digit vectors, and the column-wise multiplication against the carry
-// rules applied one digit product at a time.
+// rules applied one digit product at a time, on every instruction set.
 #include <gtest/gtest.h>
 
 #include <boost/multiprecision/cpp_int.hpp>
+#include <cstdio>
 #include <random>
 #include <string>
 
@@ -65,6 +66,22 @@ bool literalMultiply(const AmountVector& a, const DigitField<fractionDigits>& ra
     return true;
 }
 
+// Runs `check` on each instruction set the processor has, and says which it lacks.
+template <typename F>
+void onEveryInstructionSet(F check)
+{
+    const DigitInstructions chosen = digitInstructions;
+    for (DigitInstructions set : allDigitInstructions) {
+        if (!ProcessorRuns(set))
+            std::printf("[   NOTE   ] instruction set %d not on this processor\n", int(set));
+        if (!ProcessorRuns(set)) continue;
+        SCOPED_TRACE("instruction set " + std::to_string(int(set)));
+        digitInstructions = set;
+        check();
+    }
+    digitInstructions = chosen;
+}
+
 template <std::size_t L>
 void checkSumsAndDifferences(std::mt19937_64& rng)
 {
@@ -94,23 +111,47 @@ void checkSumsAndDifferences(std::mt19937_64& rng)
 TEST(DigitArithmetic, SignedSumsAgreeWithExactArithmetic)
 {
     std::mt19937_64 rng(20261206);
-    checkSumsAndDifferences<amountCells>(rng);
-    checkSumsAndDifferences<totalCells>(rng);
+    onEveryInstructionSet([&] {
+        checkSumsAndDifferences<amountCells>(rng);
+        checkSumsAndDifferences<totalCells>(rng);
+    });
 }
 
-TEST(DigitArithmetic, ProductsAreExactAndTruncatedLikeTheDigitByDigitRules)
+// Runs of interest transactions: each step's product against the literal
+// carry rules and exact truncation, and its texts against exact sums. A run
+// stops where a balance reaches 10^21.
+TEST(DigitArithmetic, ProductsAndInterestRunsAreExactAndTruncatedLikeTheDigitByDigitRules)
 {
     std::mt19937_64 rng(3);
-    const cpp_int scale = boost::multiprecision::pow(cpp_int(10), fractionDigits);
-    for (int n = 0; n < 20000; ++n) {
-        const auto a = randomVector<amountCells>(rng);
-        const auto rate = rateOf(randomVector<amountCells>(rng));
-        AmountVector r, literal;
-        ASSERT_TRUE(MultiplyByRate(a, rate, r));
-        ASSERT_TRUE(literalMultiply(a, rate, literal));
-        ASSERT_EQ(r, literal);
-        ASSERT_EQ(toInt(r), toInt(a) * toInt(vec<amountCells>("0." + std::string(rate.data()))) / scale);
-    }
+    const cpp_int scale = boost::multiprecision::pow(cpp_int(10), fractionDigits), top = scale * scale * 10;
+    auto t = std::make_unique<Transaction[]>(40);
+    onEveryInstructionSet([&] {
+        for (int n = 0; n < 700 && !HasFailure(); ++n) {
+            AmountVector balance = randomVector<amountCells>(rng), b = balance, amount, literal;
+            const auto rate = rateOf(randomVector<amountCells>(rng));
+            const cpp_int start = toInt(balance),
+                          exactRate = toInt(vec<amountCells>("0." + std::string(rate.data())));
+            const int32_t count = int32_t(1 + rng() % 40);
+            TotalVector amounts{};
+            const bool ok = ChargeInterestRun(b, '-', rate, t.get(), count, amounts);
+            int32_t i = 0;
+            for (; i < count && MultiplyByRate(balance, rate, amount) &&
+                   literalMultiply(balance, rate, literal);
+                 ++i) {
+                ASSERT_TRUE(amount == literal && toInt(amount) == toInt(balance) * exactRate / scale);
+                if (toInt(balance) + toInt(amount) >= top) break;
+                const SignedAmount* got[] = {&t[i].oldBalance, &t[i].amount, &t[i].newBalance};
+                const cpp_int want[] = {toInt(balance), toInt(amount), toInt(balance) + toInt(amount)};
+                for (int k = 0; k < 3; ++k)
+                    ASSERT_TRUE(toInt(vec<amountCells>(std::string(got[k]->integer.data()) + "." +
+                                                       got[k]->fraction.data())) == want[k] &&
+                                got[k]->sign[0] == '-');
+                AddMagnitudes(balance, amount, balance);
+            }
+            ASSERT_EQ(ok, i == count);
+            ASSERT_TRUE(!ok || (b == balance && toInt(amounts) == toInt(balance) - start));
+        }
+    });
 }
 
 const std::string nines = std::string(21, '9') + "." + std::string(20, '9');
@@ -118,44 +159,48 @@ const std::string unit = "0." + std::string(19, '0') + "1";
 
 TEST(DigitArithmetic, Boundaries)
 {
-    AmountVector r41;
-    TotalVector r45;
-    char sign;
-    EXPECT_FALSE(AddMagnitudes(vec<amountCells>(nines), vec<amountCells>(unit), r41));
-    ASSERT_TRUE(AddMagnitudes(vec<totalCells>(nines), vec<totalCells>(unit), r45));
-    EXPECT_EQ(r45, vec<totalCells>("1" + std::string(21, '0')));
-    EXPECT_FALSE(AddSigned('-', vec<amountCells>(nines), '-', vec<amountCells>(unit), sign, r41));
-    SubtractMagnitudes(vec<amountCells>("1000"), vec<amountCells>(unit), r41);  // a borrow through zeros
-    EXPECT_EQ(r41, vec<amountCells>("999." + std::string(20, '9')));
-    const struct {
-        const char *balance, *rate, *product;
-    } products[] = {
-        {"1", unit.c_str(), unit.c_str()},
-        {"0.5", unit.c_str(), "0"},  // 5 x 10^-21 is truncated away
-        {"1.33333333333333333333", "0.33333333333333333333", "0.44444444444444444443"},
-        {nines.c_str(), "0.99999999999999999999", "999999999999999999989.99999999999999999999"},
-    };
-    for (const auto& c : products) {
-        ASSERT_TRUE(MultiplyByRate(vec<amountCells>(c.balance), rateOf(vec<amountCells>(c.rate)), r41));
-        EXPECT_EQ(r41, vec<amountCells>(c.product)) << c.balance << " x " << c.rate;
-    }
+    onEveryInstructionSet([&] {
+        AmountVector r41;
+        TotalVector r45;
+        char sign;
+        EXPECT_FALSE(AddMagnitudes(vec<amountCells>(nines), vec<amountCells>(unit), r41));
+        ASSERT_TRUE(AddMagnitudes(vec<totalCells>(nines), vec<totalCells>(unit), r45));
+        EXPECT_EQ(r45, vec<totalCells>("1" + std::string(21, '0')));
+        EXPECT_FALSE(AddSigned('-', vec<amountCells>(nines), '-', vec<amountCells>(unit), sign, r41));
+        SubtractMagnitudes(vec<amountCells>("1000"), vec<amountCells>(unit), r41);  // a borrow through zeros
+        EXPECT_EQ(r41, vec<amountCells>("999." + std::string(20, '9')));
+        const struct {
+            const char *balance, *rate, *product;
+        } products[] = {
+            {"1", unit.c_str(), unit.c_str()},
+            {"0.5", unit.c_str(), "0"},  // 5 x 10^-21 is truncated away
+            {"1.33333333333333333333", "0.33333333333333333333", "0.44444444444444444443"},
+            {nines.c_str(), "0.99999999999999999999", "999999999999999999989.99999999999999999999"},
+        };
+        for (const auto& c : products) {
+            ASSERT_TRUE(MultiplyByRate(vec<amountCells>(c.balance), rateOf(vec<amountCells>(c.rate)), r41));
+            EXPECT_EQ(r41, vec<amountCells>(c.product)) << c.balance << " x " << c.rate;
+        }
+    });
 }
 
 TEST(DigitArithmetic, LoadAndStoreKeepEveryDigitAndTerminator)
 {
-    DigitField<amountIntegerDigits> integer;
-    DigitField<fractionDigits> fraction;
-    std::memcpy(integer.data(), "123456789012345678901", 22);
-    std::memcpy(fraction.data(), "98765432109876543210", 21);
-    TotalVector v;
-    LoadDigits(integer, fraction, v);
-    EXPECT_EQ(v, vec<totalCells>("123456789012345678901.98765432109876543210"));
-    DigitField<totalIntegerDigits> wide;
-    wide.fill('x');
-    fraction.fill('x');
-    StoreDigits(v, wide, fraction);
-    EXPECT_EQ(std::string(wide.data(), 26), std::string("0000123456789012345678901") + '\0');
-    EXPECT_EQ(std::string(fraction.data(), 21), std::string("98765432109876543210") + '\0');
+    onEveryInstructionSet([&] {
+        DigitField<amountIntegerDigits> integer;
+        DigitField<fractionDigits> fraction;
+        std::memcpy(integer.data(), "123456789012345678901", 22);
+        std::memcpy(fraction.data(), "98765432109876543210", 21);
+        TotalVector v;
+        LoadDigits(integer, fraction, v);
+        EXPECT_EQ(v, vec<totalCells>("123456789012345678901.98765432109876543210"));
+        DigitField<totalIntegerDigits> wide;
+        wide.fill('x');
+        fraction.fill('x');
+        StoreDigits(v, wide, fraction);
+        EXPECT_EQ(std::string(wide.data(), 26), std::string("0000123456789012345678901") + '\0');
+        EXPECT_EQ(std::string(fraction.data(), 21), std::string("98765432109876543210") + '\0');
+    });
 }
 
 }  // namespace
