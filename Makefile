@@ -22,11 +22,15 @@ fuzz:
 	cmake --build --preset fuzz
 	scripts/fuzz.sh $(SECONDS)
 
+# The native passes, then the user's path on the largest ledger under Wine.
 bench:
-	@scripts/deps.sh core bench
+	@scripts/deps.sh core bench windows
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench
 	build/bench/bench/tarnwell_bench
+	cmake --preset windows-bench >/dev/null
+	cmake --build --preset windows-bench --target tarnwell_response
+	scripts/response.sh
 
 # The Windows program's tests under Wine, on a private Xvfb display.
 windows-test:

@@ -10,7 +10,19 @@ tmp=$(mktemp -d)
 "$emulator" "$program" &
 running=$!
 trap 'kill "$running" 2>/dev/null || true; rm -rf "$tmp"' EXIT
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tarnwell$' | head -n 1)
+
+# The visible window titled exactly $1, once it is there. A window closing
+# meanwhile can make a search fail, so a failed search is made again.
+windowNamed() {
+    local id
+    for _ in $(seq 20); do
+        id=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) &&
+            [[ -n $id ]] && echo "$id" && return 0
+    done
+    echo "FAIL: no window titled $1" >&2
+    return 1
+}
+window=$(windowNamed Tarnwell)
 
 # Select All and Copy by their accelerators, then wait for the report
 # (no message can tell another process when the copy happened).
@@ -31,10 +43,10 @@ copyReportOf "$seeds/default.tnw"  # the document at start
 # File > Open by the keyboard: loans, payments, negative balances and a
 # description of 44 characters.
 xdotool key --window "$window" alt+f o
-dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^Open$' | head -n 1)
+dialog=$(windowNamed Open)
 xdotool type --window "$dialog" "$(winepath -w "$seeds/long_description.tnw")"
 xdotool key --window "$dialog" Return
-timeout 30 xdotool search --sync --onlyvisible --name '^long_description.tnw$' >/dev/null
+windowNamed long_description.tnw >/dev/null
 copyReportOf "$seeds/long_description.tnw"
 xdotool key --window "$window" alt+f x  # Exit: the opened ledger is unchanged, nothing is asked
 wait "$running"
