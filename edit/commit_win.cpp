@@ -47,9 +47,6 @@ bool commitActiveField(CommitAction action) { return commitField(editFocus, acti
 void cancelEdit()
 {
     if (editFocus.area == Transactions) keepActiveFieldVisible();
-    if (editFocus.area == Header)
-        loadHeaderField(editFocus, ledger, editFocus.headerField);
-    else
-        loadTransactionField(editFocus, ledger, editFocus.transactionIndex, editFocus.transactionField);
+    loadField(editFocus, ledger, fieldIdOf(editFocus));
     repaintActiveField(measureScreenText());
 }

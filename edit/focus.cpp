@@ -30,7 +30,7 @@ void loadHeaderField(EditFocus& f, const Ledger& l, HeaderField field)
     }
 }
 
-void loadTransactionField(EditFocus& f, const Ledger& l, int32_t transactionIndex, TransactionField field)
+static void loadTransactionField(EditFocus& f, const Ledger& l, int32_t transactionIndex, TransactionField field)
 {
     const Transaction& t = l.table[transactionIndex];
     f.area = Transactions;
@@ -41,4 +41,12 @@ void loadTransactionField(EditFocus& f, const Ledger& l, int32_t transactionInde
     case AmountInteger: loadText(f, t.amount.integer.data(), t.amount.integer.size()); break;
     case AmountFraction: loadText(f, t.amount.fraction.data(), t.amount.fraction.size()); break;
     }
+}
+
+void loadField(EditFocus& f, const Ledger& l, const FieldId& field)
+{
+    if (field.area == Header)
+        loadHeaderField(f, l, field.headerField);
+    else
+        loadTransactionField(f, l, field.transactionIndex, field.transactionField);
 }

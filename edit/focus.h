@@ -13,14 +13,14 @@ int32_t fieldLine();
 // Makes a field active with its stored text (leading and trailing zeros
 // included) in editText, wholly selected, caret at the start. Data only:
 // the repaint is activateField's.
+void loadField(EditFocus& f, const Ledger& l, const FieldId& field);
 void loadHeaderField(EditFocus& f, const Ledger& l, HeaderField field);
-void loadTransactionField(EditFocus& f, const Ledger& l, int32_t transactionIndex, TransactionField field);
 
 // Win32: activate a field and repaint the old and the new box, each grown
 // by one pixel so that the focus frame goes with it.
+void activateField(const FieldId& field);
 void activateField(HeaderField field);
 void activateField(int32_t transactionIndex, TransactionField field);
-void activateField(const FieldId& field);
 
 // Win32: ends the whole-document selection on the beginning-balance sign
 // and repaints the sign box and the body.

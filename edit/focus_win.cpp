@@ -13,30 +13,20 @@ static void repaintFocusChange(const PixelRect& oldFrame, FocusArea oldArea, con
     if (oldArea != editFocus.area) repaintHeaderRuleBand();
 }
 
-void activateField(HeaderField field)
+void activateField(const FieldId& field)
 {
     const TextMeasures t = measureScreenText();
     const PixelRect old = activeFieldFrame(t);
     const FocusArea oldArea = editFocus.area;
-    loadHeaderField(editFocus, ledger, field);
+    loadField(editFocus, ledger, field);
     repaintFocusChange(old, oldArea, t);
 }
+
+void activateField(HeaderField field) { activateField(headerFieldId(field)); }
 
 void activateField(int32_t transactionIndex, TransactionField field)
 {
-    const TextMeasures t = measureScreenText();
-    const PixelRect old = activeFieldFrame(t);
-    const FocusArea oldArea = editFocus.area;
-    loadTransactionField(editFocus, ledger, transactionIndex, field);
-    repaintFocusChange(old, oldArea, t);
-}
-
-void activateField(const FieldId& field)
-{
-    if (field.area == Header)
-        activateField(field.headerField);
-    else
-        activateField(field.transactionIndex, field.transactionField);
+    activateField(transactionFieldId(transactionIndex, field));
 }
 
 void leaveWholeDocument()

@@ -109,26 +109,18 @@ TEST(Editing, CommitStoresPaddedTextAndKeepsTheOldBytes)
         {transactionFieldId(0, Description), "Rent \xe9", "Rent \xe9", 0},
     };
     for (const auto& c : cases) {
-        EditFocus f{};
-        if (c.field.area == Header)
-            loadHeaderField(f, *l, c.field.headerField);
-        else
-            loadTransactionField(f, *l, c.field.transactionIndex, c.field.transactionField);
+        EditFocus f{}, stored{};
+        loadField(f, *l, c.field);
         const std::string before = f.editText.data();
-        f.editText.fill(0);
+        f.editText = {};
         std::memcpy(f.editText.data(), c.text.data(), c.text.size());
         std::array<char, 128> saved;
         saved.fill('x');
         ASSERT_EQ(storeEditText(f, *l, saved), c.compared) << c.text;
-        EditFocus stored{};
-        if (c.field.area == Header)
-            loadHeaderField(stored, *l, c.field.headerField);
-        else
-            loadTransactionField(stored, *l, c.field.transactionIndex, c.field.transactionField);
-        EXPECT_EQ(std::string(stored.editText.data()), c.stored);
+        loadField(stored, *l, c.field);
+        EXPECT_EQ(text(stored.editText), c.stored);
         if (c.compared == 0) continue;
-        EXPECT_EQ(std::string(saved.data(), c.compared) + std::string(128 - c.compared, 0),
-                  before + std::string(128 - before.size(), 0));
+        EXPECT_EQ(std::string(saved.data(), 128), before + std::string(128 - before.size(), 0));
         EXPECT_EQ(storedFieldChanged(f, *l, saved, c.compared), before != c.stored);
         restoreStoredField(f, *l, saved, c.compared);
         EXPECT_FALSE(storedFieldChanged(f, *l, saved, c.compared));
