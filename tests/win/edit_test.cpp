@@ -29,7 +29,8 @@ POINT middleOf(const PixelRect& r) { return {(r.left + r.right) / 2, (r.top + r.
 
 // Real keystrokes through the program's own loop: accelerators, TranslateMessage and the key-down
 // wrapper together. The beginning balance 1 and the rate .333... give period 01 the interest
-// .333... and period 02 the truncated product .444...43.
+// .333... and period 02 the truncated product .444...43; a payment of 2 added to period 02 leaves
+// -.222...24, and the screen shows it all.
 TEST_F(Editing, TheWorkedExampleTypedThroughTheMessageLoop)
 {
     SetForegroundWindow(mainWindow);
@@ -46,8 +47,9 @@ TEST_F(Editing, TheWorkedExampleTypedThroughTheMessageLoop)
     tap(VK_TAB), tap('1'), tap(VK_TAB), tap(VK_TAB);
     for (int i = 0; i < 20; ++i) tap('3');
     tap(VK_RETURN);
-    key(VK_SHIFT, 0), tap(VK_TAB),
-        key(VK_SHIFT, KEYEVENTF_KEYUP);  // unchanged rate: to the first description
+    tap(VK_F23), tap(VK_TAB), tap('2'), tap(VK_RETURN);  // F23: the loop adds a payment to period 02
+    auto shiftTab = [&] { key(VK_SHIFT, 0), tap(VK_TAB), key(VK_SHIFT, KEYEVENTF_KEYUP); };
+    shiftTab(), shiftTab();  // unchanged: to the balance sign, then to the first description
     tap('4'), tap('2');
     key(VK_CONTROL, 0), tap('A'), key(VK_CONTROL, KEYEVENTF_KEYUP);  // typed text is not committed
     tap(VK_F24);
@@ -57,6 +59,7 @@ TEST_F(Editing, TheWorkedExampleTypedThroughTheMessageLoop)
     MSG m;
     while (GetMessageA(&m, nullptr, 0, 0) > 0) {
         if (m.message == WM_KEYDOWN && m.wParam == VK_F24) break;
+        if (m.message == WM_KEYDOWN && m.wParam == VK_F23) command(IDM_ADD_PAYMENT_BASE + 2);
         ASSERT_FALSE(m.message == WM_TIMER && m.wParam == safety) << "the keystrokes never arrived";
         if (TranslateAcceleratorA(mainWindow, accelerators, &m)) continue;
         TranslateMessage(&m);
@@ -67,10 +70,14 @@ TEST_F(Editing, TheWorkedExampleTypedThroughTheMessageLoop)
     EXPECT_EQ(value(ledger.table[0].amount), "+000000000000000000000.33333333333333333333");
     EXPECT_EQ(value(ledger.table[1].amount), "+000000000000000000000.44444444444444444443");
     EXPECT_EQ(value(ledger.table[1].newBalance), "+000000000000000000001.77777777777777777776");
+    EXPECT_EQ(std::pair(value(ledger.table[2].amount), value(ledger.table[2].newBalance)),
+              std::pair(std::string("-000000000000000000002.00000000000000000000"),
+                        std::string("-000000000000000000000.22222222222222222224")));
     EXPECT_EQ(std::tuple(editFocus.area, editFocus.transactionIndex, text(editFocus.editText)),
               std::tuple(WholeDocument, 0, std::string("42")));
     EXPECT_EQ(text(ledger.table[0].description), "");
     expectNothingStale("the typed example");
+    expectPicture("the worked example");
 }
 
 // Each committing action on a value the ledger refuses: the message with its title, the stored field

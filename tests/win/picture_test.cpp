@@ -190,6 +190,8 @@ Capture expectedPicture()
     return c;
 }
 
+}  // namespace
+
 void expectPicture(const char* what)
 {
     repaintAll();
@@ -200,8 +202,6 @@ void expectPicture(const char* what)
             if (painted.at(x, y) != expected.at(x, y) && differing++ == 0) firstX = x, firstY = y;
     EXPECT_EQ(differing, 0) << what << ": first at " << firstX << "," << firstY;
 }
-
-}  // namespace
 
 TEST(Picture, TheWindowShowsTheLedgerItsSummaryAndTheFocus)
 {
