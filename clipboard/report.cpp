@@ -4,37 +4,41 @@
 
 #include "ledger/body_lines.h"
 
-// Where the report goes. With no buffer the pieces are only counted, so
-// measuring and building walk the very same pieces and cannot disagree.
+// Where the report goes. Measuring (Write false) walks the very same pieces
+// as building and only counts them, so the two cannot disagree.
+template <bool Write>
 struct ReportText {
     char* out;     // null while measuring
     int32_t size;  // bytes put so far
 };
 
-static void putBytes(ReportText& r, const char* bytes, int32_t n)
+// Pieces of a known size are copied in place, without a library call.
+template <bool Write>
+static inline void putBytes(ReportText<Write>& r, const char* bytes, int32_t n)
 {
-    if (r.out) std::memcpy(r.out + r.size, bytes, static_cast<std::size_t>(n));
+    if constexpr (Write) std::memcpy(r.out + r.size, bytes, static_cast<std::size_t>(n));
     r.size += n;
 }
 
-static void putBlanks(ReportText& r, int32_t n)
+template <bool Write>
+static inline void putBlanks(ReportText<Write>& r, int32_t n)
 {
-    if (r.out) std::memset(r.out + r.size, ' ', static_cast<std::size_t>(n));
+    if constexpr (Write) std::memset(r.out + r.size, ' ', static_cast<std::size_t>(n));
     r.size += n;
 }
 
 // Point, fraction and the two closing blanks: the right half shared by the
 // value, rate and total lines, which puts every point in column 41.
-static void putFractionPart(ReportText& r, const DigitField<fractionDigits>& fraction)
+template <bool Write>
+static inline void putFractionPart(ReportText<Write>& r, const DigitField<fractionDigits>& fraction)
 {
-    putBlanks(r, 2);
-    putBytes(r, ".", 1);
-    putBlanks(r, 2);
+    putBytes(r, "  .  ", 5);
     putBytes(r, fraction.data(), fractionDigits);
     putBlanks(r, 2);
 }
 
-static void putValue(ReportText& r, const SignedAmount& v)
+template <bool Write>
+static inline void putValue(ReportText<Write>& r, const SignedAmount& v)
 {
     putBlanks(r, 3);
     putBytes(r, v.sign.data(), 1);
@@ -44,15 +48,16 @@ static void putValue(ReportText& r, const SignedAmount& v)
 }
 
 // The rate has no sign and no integer part: a fixed "+" and blanks instead.
-static void putRate(ReportText& r, const DigitField<fractionDigits>& rate)
+template <bool Write>
+static inline void putRate(ReportText<Write>& r, const DigitField<fractionDigits>& rate)
 {
-    putBlanks(r, 3);
-    putBytes(r, "+", 1);
+    putBytes(r, "   +", 4);
     putBlanks(r, 5 + amountIntegerDigits);
     putFractionPart(r, rate);
 }
 
-static void putTotal(ReportText& r, const SignedTotal& v)
+template <bool Write>
+static inline void putTotal(ReportText<Write>& r, const SignedTotal& v)
 {
     putBlanks(r, 7);
     putBytes(r, v.sign.data(), 1);
@@ -62,7 +67,8 @@ static void putTotal(ReportText& r, const SignedTotal& v)
 }
 
 // One line in the report's columns, with its CR LF.
-static void putLine(ReportText& r, const BodyLine& b)
+template <bool Write>
+static void putLine(ReportText<Write>& r, const BodyLine& b)
 {
     putBytes(r, b.id, b.idLength);
     switch (b.kind) {
@@ -83,7 +89,8 @@ static void putLine(ReportText& r, const BodyLine& b)
     putBytes(r, "\r\n", 2);
 }
 
-static void putReport(ReportText& r, const Ledger& l)
+template <bool Write>
+static void putReport(ReportText<Write>& r, const Ledger& l)
 {
     LineWalker walker = startLineWalk(l, LineTexts::Report);
     BodyLine line;
@@ -96,14 +103,14 @@ static void putReport(ReportText& r, const Ledger& l)
 
 int32_t measureLedgerReport(const Ledger& l)
 {
-    ReportText r{nullptr, 0};
+    ReportText<false> r{nullptr, 0};
     putReport(r, l);
     return r.size;
 }
 
 int32_t buildLedgerReport(const Ledger& l, char* out)
 {
-    ReportText r{out, 0};
+    ReportText<true> r{out, 0};
     putReport(r, l);
     return r.size;
 }
