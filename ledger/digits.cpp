@@ -1,5 +1,6 @@
 #include "ledger/digits.h"
 
+#include "ledger/digits_avx2.h"
 #include "ledger/digits_avx512.h"
 
 constexpr int fd = fractionDigits;
@@ -9,12 +10,17 @@ bool ProcessorRuns(DigitInstructions set)
 #if TARNWELL_AVX512_DIGITS
     if (set == DigitInstructions::Avx512) return Avx512Supported();
 #endif
+#if TARNWELL_AVX2_DIGITS
+    if (set == DigitInstructions::Avx2) return Avx2Supported();
+#endif
     return set == DigitInstructions::Portable;
 }
 
 static DigitInstructions fastestDigitInstructions()
 {
-    return ProcessorRuns(DigitInstructions::Avx512) ? DigitInstructions::Avx512 : DigitInstructions::Portable;
+    for (DigitInstructions set : {DigitInstructions::Avx512, DigitInstructions::Avx2})
+        if (ProcessorRuns(set)) return set;
+    return DigitInstructions::Portable;
 }
 
 DigitInstructions digitInstructions = fastestDigitInstructions();
@@ -23,6 +29,9 @@ DigitInstructions digitInstructions = fastestDigitInstructions();
 // use; the code after that is the portable one.
 #if TARNWELL_AVX512_DIGITS
 static bool avx512InUse() { return digitInstructions == DigitInstructions::Avx512; }
+#endif
+#if TARNWELL_AVX2_DIGITS
+static bool avx2InUse() { return digitInstructions == DigitInstructions::Avx2; }
 #endif
 
 template <std::size_t I, std::size_t L>
@@ -34,6 +43,10 @@ void LoadDigits(const std::array<char, I>& integer, const DigitField<fractionDig
 #if TARNWELL_AVX512_DIGITS
     if constexpr (n == amountIntegerDigits)  // the widths the ledger loads
         if (avx512InUse()) return Avx512LoadDigits(integer, fraction, v);
+#endif
+#if TARNWELL_AVX2_DIGITS
+    if constexpr (n == amountIntegerDigits)
+        if (avx2InUse()) return Avx2LoadDigits(integer, fraction, v);
 #endif
     for (int k = 0; k < fd; ++k) v[k] = fraction[fd - 1 - k] - '0';
     for (int k = 0; k < n; ++k) v[fd + k] = integer[n - 1 - k] - '0';
@@ -48,6 +61,9 @@ void StoreDigits(const DigitVector<L>& v, std::array<char, I>& integer, DigitFie
 #if TARNWELL_AVX512_DIGITS
     if (avx512InUse()) return Avx512StoreDigits(v, integer, fraction);
 #endif
+#if TARNWELL_AVX2_DIGITS
+    if (avx2InUse()) return Avx2StoreDigits(v, integer, fraction);
+#endif
     for (int k = 0; k < fd; ++k) fraction[k] = static_cast<char>(v[fd - 1 - k] + '0');
     fraction[fd] = 0;
     for (int k = 0; k < n; ++k) integer[k] = static_cast<char>(v[L - 1 - k] + '0');
@@ -59,6 +75,9 @@ Magnitude CompareMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b)
 {
 #if TARNWELL_AVX512_DIGITS
     if (avx512InUse()) return Avx512CompareMagnitudes(a, b);
+#endif
+#if TARNWELL_AVX2_DIGITS
+    if (avx2InUse()) return Avx2CompareMagnitudes(a, b);
 #endif
     for (int k = int(L) - 1; k >= 0; --k) {
         if (a[k] > b[k]) return Magnitude::Greater;
@@ -75,6 +94,9 @@ bool AddMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b, DigitVector
 #if TARNWELL_AVX512_DIGITS
     if (avx512InUse()) return Avx512AddMagnitudes(a, b, r);
 #endif
+#if TARNWELL_AVX2_DIGITS
+    if (avx2InUse()) return Avx2AddMagnitudes(a, b, r);
+#endif
     int32_t carry = 0;
     for (std::size_t k = 0; k < L; ++k) {
         int32_t s = a[k] + b[k] + carry;
@@ -89,6 +111,9 @@ void SubtractMagnitudes(const DigitVector<L>& x, const DigitVector<L>& y, DigitV
 {
 #if TARNWELL_AVX512_DIGITS
     if (avx512InUse()) return Avx512SubtractMagnitudes(x, y, r);
+#endif
+#if TARNWELL_AVX2_DIGITS
+    if (avx2InUse()) return Avx2SubtractMagnitudes(x, y, r);
 #endif
     int32_t borrow = 0;
     for (std::size_t k = 0; k < L; ++k) {
@@ -151,6 +176,9 @@ bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rat
 #if TARNWELL_AVX512_DIGITS
     if (avx512InUse()) return Avx512MultiplyByRate(a, rate, r);
 #endif
+#if TARNWELL_AVX2_DIGITS
+    if (avx2InUse()) return Avx2MultiplyByRate(a, rate, r);
+#endif
     constexpr int productCells = int(amountCells) + fd;  // 61
     constexpr int width = 64;                            // eight vectors of eight columns
     int16_t padded[fd + width];
@@ -192,6 +220,9 @@ bool ChargeInterestRun(AmountVector& b, char sign, const DigitField<fractionDigi
 {
 #if TARNWELL_AVX512_DIGITS
     if (avx512InUse()) return Avx512ChargeInterestRun(b, sign, rate, t, count, amountDigits);
+#endif
+#if TARNWELL_AVX2_DIGITS
+    if (avx2InUse()) return Avx2ChargeInterestRun(b, sign, rate, t, count, amountDigits);
 #endif
     for (int32_t i = 0; i < count; ++i) {
         AmountVector amount;
