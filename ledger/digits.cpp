@@ -2,6 +2,7 @@
 
 #include "ledger/digits_avx2.h"
 #include "ledger/digits_avx512.h"
+#include "ledger/digits_portable.h"
 
 constexpr int fd = fractionDigits;
 
@@ -160,17 +161,6 @@ bool AddSigned(char sa, const DigitVector<L>& a, char sb, const DigitVector<L>& 
     return true;
 }
 
-// The rate has no integer part, so only its 20 fraction cells can be
-// nonzero. The digit products are summed per column first (at most
-// 20 x 81 per column, so 16 bits hold them) and the carries are moved up
-// afterwards: the same exact product, 40 decimals wide, as carrying after
-// every product. The low 20 columns matter only for their carry.
-//
-// Each rate digit adds a shifted copy of the balance digits to the same 64
-// columns, so every column is stored and reloaded at one address (adding
-// shifted rows into the columns instead stalls on every overlapping store).
-// Three rounds then move the tens of all columns up at once (1620 -> 171 ->
-// 26 -> 11 at most), and a last ripple needs only a comparison per column.
 bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate, AmountVector& r)
 {
 #if TARNWELL_AVX512_DIGITS
@@ -179,40 +169,7 @@ bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rat
 #if TARNWELL_AVX2_DIGITS
     if (avx2InUse()) return Avx2MultiplyByRate(a, rate, r);
 #endif
-    constexpr int productCells = int(amountCells) + fd;  // 61
-    constexpr int width = 64;                            // eight vectors of eight columns
-    int16_t padded[fd + width];
-    for (int i = 0; i < fd; ++i) padded[i] = 0;
-    for (int i = 0; i < int(amountCells); ++i) padded[fd + i] = static_cast<int16_t>(a[i]);
-    for (int i = fd + int(amountCells); i < fd + width; ++i) padded[i] = 0;
-    int16_t column[width];
-    for (int k = 0; k < width; ++k) column[k] = 0;
-    for (int j = 0; j < fd; ++j) {
-        const int16_t b = static_cast<int16_t>(rate[fd - 1 - j] - '0');
-        if (b == 0) continue;
-        const int16_t* shifted = padded + fd - j;
-        for (int k = 0; k < width; ++k) column[k] = static_cast<int16_t>(column[k] + shifted[k] * b);
-    }
-    for (int round = 0; round < 3; ++round) {
-        int16_t tens[width];
-        for (int k = 0; k < width; ++k) tens[k] = static_cast<int16_t>(column[k] / 10);
-        for (int k = 0; k < width; ++k) column[k] = static_cast<int16_t>(column[k] - 10 * tens[k]);
-        for (int k = 1; k < width; ++k) column[k] = static_cast<int16_t>(column[k] + tens[k - 1]);
-    }
-    int32_t carry = 0;
-    for (int k = 0; k < fd; ++k) carry = column[k] + carry >= 10;
-    for (int k = fd; k < productCells; ++k) {
-        int32_t s = column[k] + carry;
-        carry = s >= 10;
-        r[k - fd] = s - 10 * carry;
-    }
-    return carry == 0;
-}
-
-static void storeValue(char sign, const AmountVector& v, SignedAmount& s)
-{
-    setSign(s.sign, sign);
-    StoreDigits(v, s.integer, s.fraction);
+    return PortableMultiplyByRate(a, rate, r);
 }
 
 bool ChargeInterestRun(AmountVector& b, char sign, const DigitField<fractionDigits>& rate, Transaction* t,
@@ -224,19 +181,7 @@ bool ChargeInterestRun(AmountVector& b, char sign, const DigitField<fractionDigi
 #if TARNWELL_AVX2_DIGITS
     if (avx2InUse()) return Avx2ChargeInterestRun(b, sign, rate, t, count, amountDigits);
 #endif
-    for (int32_t i = 0; i < count; ++i) {
-        AmountVector amount;
-        if (i == 0)
-            storeValue(sign, b, t[i].oldBalance);
-        else
-            t[i].oldBalance = t[i - 1].newBalance;
-        MultiplyByRate(b, rate, amount);
-        if (!AddMagnitudes(b, amount, b)) return false;
-        storeValue(sign, amount, t[i].amount);
-        storeValue(sign, b, t[i].newBalance);
-        for (std::size_t k = 0; k < amountCells; ++k) amountDigits[k] += amount[k];
-    }
-    return true;
+    return PortableChargeInterestRun(b, sign, rate, t, count, amountDigits);
 }
 
 using IntegerField = DigitField<amountIntegerDigits>;
