@@ -165,7 +165,7 @@ AVX2_HELPER void moveTens(Columns& s)
 // into column 20.
 template <int K>
 constexpr auto from20 = lanes<int16_t, 16>([](int lane) {
-    return 8 * K + lane % 8 + 24 * (lane / 8) >= 20 ? -1 : 0;
+    return 8 * K + lane % 8 + 32 * (lane / 8) >= 20 ? -1 : 0;
 });
 
 AVX2_HELPER Columns balanceColumns(const Columns& sum)
@@ -181,7 +181,8 @@ struct ColumnBytes {
     __m256i low, high;
 };
 
-// Bit k set for column k where the bytes compare as Op says with n.
+// Bit k set for column k where its byte is above n, below it or equal to
+// it (as signed bytes).
 AVX2_HELPER uint64_t columnsAbove(const ColumnBytes& s, __m256i n)
 {
     return static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpgt_epi8(s.low, n))) |
