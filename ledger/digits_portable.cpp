@@ -70,25 +70,29 @@ static void moveTens(const Columns& s, Columns& out)
 
 using Flags = std::array<uint8_t, columnCount>;
 
-// Flags 8g to 8g + 7 as one word, flag i in byte i from the low end.
-static uint64_t swapBytes(uint64_t w)
+// Flags 8g to 8g + 7 as one word, flag i in byte i from the low end
+// whatever the machine's byte order.
+static uint64_t inFlagOrder(uint64_t w)
 {
-    uint64_t r = 0;
-    for (int i = 0; i < 8; ++i) r |= (w >> (8 * i) & 0xff) << (56 - 8 * i);
-    return r;
+    if constexpr (std::endian::native == std::endian::little) {
+        return w;
+    } else {
+        uint64_t r = 0;
+        for (int i = 0; i < 8; ++i) r |= (w >> (8 * i) & 0xff) << (56 - 8 * i);
+        return r;
+    }
 }
 
 static uint64_t eightFlags(const Flags& f, int g)
 {
     uint64_t eight;
     std::memcpy(&eight, f.data() + 8 * g, 8);
-    if constexpr (std::endian::native == std::endian::big) eight = swapBytes(eight);
-    return eight;
+    return inFlagOrder(eight);
 }
 
 static void setEightFlags(Flags& f, int g, uint64_t eight)
 {
-    if constexpr (std::endian::native == std::endian::big) eight = swapBytes(eight);
+    eight = inFlagOrder(eight);
     std::memcpy(f.data() + 8 * g, &eight, 8);
 }
 
