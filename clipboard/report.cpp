@@ -20,6 +20,23 @@ static inline void putBytes(ReportText<Write>& r, const char* bytes, int32_t n)
     r.size += n;
 }
 
+// So are identifiers and labels, most of them a few words long: in words
+// of eight, the last one overlapping the one before, then bytes.
+template <bool Write>
+static inline void putText(ReportText<Write>& r, const char* text, int32_t n)
+{
+    if constexpr (Write) {
+        char* to = r.out + r.size;
+        if (n >= 8) {
+            for (int32_t k = 0; k + 8 < n; k += 8) std::memcpy(to + k, text + k, 8);
+            std::memcpy(to + n - 8, text + n - 8, 8);
+        } else {
+            for (int32_t k = 0; k < n; ++k) to[k] = text[k];
+        }
+    }
+    r.size += n;
+}
+
 template <bool Write>
 static inline void putBlanks(ReportText<Write>& r, int32_t n)
 {
@@ -66,27 +83,31 @@ static inline void putTotal(ReportText<Write>& r, const SignedTotal& v)
     putFractionPart(r, v.fraction);
 }
 
-// One line in the report's columns, with its CR LF.
+// One line in the report's columns, with its CR LF. The place goes on in a
+// copy of its own: the bytes put could otherwise be the place itself, and
+// it would be read back after every one.
 template <bool Write>
-static void putLine(ReportText<Write>& r, const BodyLine& b)
+static void putLine(ReportText<Write>& to, const BodyLine& b)
 {
-    putBytes(r, b.id, b.idLength);
+    ReportText<Write> r = to;
+    putText(r, b.id, b.idLength);
     switch (b.kind) {
     case DescriptionLine:
         putBlanks(r, 4);
-        putBytes(r, b.text, b.textLength);
+        putText(r, b.text, b.textLength);
         break;
     case LabelLine:
         putBlanks(r, 2);
-        putBytes(r, b.text, b.textLength);
+        putText(r, b.text, b.textLength);
         break;
-    case SummaryLabelLine: putBytes(r, b.text, b.textLength); break;
+    case SummaryLabelLine: putText(r, b.text, b.textLength); break;
     case ValueLine:
     case AmountLine: putValue(r, *b.value); break;
     case RateLine: putRate(r, *b.rate); break;
     case TotalLine: putTotal(r, *b.total); break;
     }
     putBytes(r, "\r\n", 2);
+    to = r;
 }
 
 template <bool Write>
