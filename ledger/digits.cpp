@@ -87,8 +87,6 @@ Magnitude CompareMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b)
     return Magnitude::Equal;
 }
 
-// One carry moved up per cell: on digits this is the same sum as adding
-// cell by cell and rippling each carry at once.
 template <std::size_t L>
 bool AddMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b, DigitVector<L>& r)
 {
@@ -98,13 +96,7 @@ bool AddMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b, DigitVector
 #if TARNWELL_AVX2_DIGITS
     if (avx2InUse()) return Avx2AddMagnitudes(a, b, r);
 #endif
-    int32_t carry = 0;
-    for (std::size_t k = 0; k < L; ++k) {
-        int32_t s = a[k] + b[k] + carry;
-        carry = s >= 10;
-        r[k] = s - 10 * carry;
-    }
-    return carry == 0;
+    return PortableAddMagnitudes(a, b, r);
 }
 
 template <std::size_t L>
@@ -116,12 +108,7 @@ void SubtractMagnitudes(const DigitVector<L>& x, const DigitVector<L>& y, DigitV
 #if TARNWELL_AVX2_DIGITS
     if (avx2InUse()) return Avx2SubtractMagnitudes(x, y, r);
 #endif
-    int32_t borrow = 0;
-    for (std::size_t k = 0; k < L; ++k) {
-        int32_t d = x[k] - borrow - y[k];
-        borrow = d < 0;
-        r[k] = d + 10 * borrow;
-    }
+    PortableSubtractMagnitudes(x, y, r);
 }
 
 template <std::size_t L>

@@ -177,6 +177,52 @@ static Columns difference(const Columns& x, const Columns& y)
     return r;
 }
 
+// ---- Sums and differences of cells -------------------------------------------
+
+// The cells are read before any is written: r may be a or b.
+template <std::size_t L>
+bool PortableAddMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b, DigitVector<L>& r)
+{
+    static_assert(L < columnCount);
+    int32_t s[L];
+    Flags makes{}, passes{};
+    for (std::size_t k = 0; k < L; ++k) {
+        s[k] = a[k] + b[k];
+        makes[k] = s[k] > 9;
+        passes[k] = s[k] == 9;
+    }
+    const uint64_t arriving = carriesArriving(bitsOf(makes), bitsOf(passes));
+    const Flags in = flagsOf(arriving);
+    for (std::size_t k = 0; k < L; ++k) {
+        const int32_t raised = s[k] + in[k];
+        r[k] = raised >= 10 ? raised - 10 : raised;
+    }
+    return (arriving >> L & 1) == 0;
+}
+
+template <std::size_t L>
+void PortableSubtractMagnitudes(const DigitVector<L>& x, const DigitVector<L>& y, DigitVector<L>& r)
+{
+    static_assert(L < columnCount);
+    int32_t d[L];
+    Flags negative{}, zero{};
+    for (std::size_t k = 0; k < L; ++k) {
+        d[k] = x[k] - y[k];
+        negative[k] = d[k] < 0;
+        zero[k] = d[k] == 0;
+    }
+    const Flags in = flagsOf(carriesArriving(bitsOf(negative), bitsOf(zero)));
+    for (std::size_t k = 0; k < L; ++k) {
+        const int32_t lowered = d[k] - in[k];
+        r[k] = lowered < 0 ? lowered + 10 : lowered;
+    }
+}
+
+template bool PortableAddMagnitudes(const AmountVector&, const AmountVector&, AmountVector&);
+template bool PortableAddMagnitudes(const TotalVector&, const TotalVector&, TotalVector&);
+template void PortableSubtractMagnitudes(const AmountVector&, const AmountVector&, AmountVector&);
+template void PortableSubtractMagnitudes(const TotalVector&, const TotalVector&, TotalVector&);
+
 // ---- Cells and texts ------------------------------------------------------
 
 static PaddedCells paddedCells(const AmountVector& v)
