@@ -43,13 +43,23 @@ BENCHMARK(RecalculateFullRate1024)->Unit(benchmark::kMicrosecond);
 static void RecalculateCarryRuns1024(benchmark::State& state) { recalculateLoop(state, makeCarryRunLedger); }
 BENCHMARK(RecalculateCarryRuns1024)->Unit(benchmark::kMicrosecond);
 
-// The same passes on the portable code, which processors without AVX-512 run.
-static void PortableRecalculate(benchmark::State& state, bool (*make)(Ledger&))
+// The same passes on the narrower instruction sets, which processors
+// without AVX-512 run: AVX2 (most x86-64 since 2013) and the portable code.
+static void recalculateOn(benchmark::State& state, DigitInstructions set, bool (*make)(Ledger&))
 {
+    if (!ProcessorRuns(set)) {
+        state.SkipWithError("the processor lacks the instruction set");
+        return;
+    }
     const DigitInstructions chosen = digitInstructions;
-    digitInstructions = DigitInstructions::Portable;
+    digitInstructions = set;
     recalculateLoop(state, make);
     digitInstructions = chosen;
+}
+
+static void PortableRecalculate(benchmark::State& state, bool (*make)(Ledger&))
+{
+    recalculateOn(state, DigitInstructions::Portable, make);
 }
 BENCHMARK_CAPTURE(PortableRecalculate, DefaultShaped1024, makeDefaultShapedLedger)
     ->Unit(benchmark::kMicrosecond);
@@ -57,6 +67,15 @@ BENCHMARK_CAPTURE(PortableRecalculate, InterestOnly1024, makeInterestOnlyLedger)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PortableRecalculate, FullRate1024, makeFullRateLedger)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PortableRecalculate, CarryRuns1024, makeCarryRunLedger)->Unit(benchmark::kMicrosecond);
+
+static void Avx2Recalculate(benchmark::State& state, bool (*make)(Ledger&))
+{
+    recalculateOn(state, DigitInstructions::Avx2, make);
+}
+BENCHMARK_CAPTURE(Avx2Recalculate, DefaultShaped1024, makeDefaultShapedLedger)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Avx2Recalculate, InterestOnly1024, makeInterestOnlyLedger)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Avx2Recalculate, FullRate1024, makeFullRateLedger)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Avx2Recalculate, CarryRuns1024, makeCarryRunLedger)->Unit(benchmark::kMicrosecond);
 
 // A balance with all 41 digits nonzero times a rate with all 20 nonzero;
 // `nines` makes every column of the product carry as far as it can.

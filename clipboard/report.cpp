@@ -4,37 +4,58 @@
 
 #include "ledger/body_lines.h"
 
-// Where the report goes. With no buffer the pieces are only counted, so
-// measuring and building walk the very same pieces and cannot disagree.
+// Where the report goes. Measuring (Write false) walks the very same pieces
+// as building and only counts them, so the two cannot disagree.
+template <bool Write>
 struct ReportText {
     char* out;     // null while measuring
     int32_t size;  // bytes put so far
 };
 
-static void putBytes(ReportText& r, const char* bytes, int32_t n)
+// Pieces of a known size are copied in place, without a library call.
+template <bool Write>
+static inline void putBytes(ReportText<Write>& r, const char* bytes, int32_t n)
 {
-    if (r.out) std::memcpy(r.out + r.size, bytes, static_cast<std::size_t>(n));
+    if constexpr (Write) std::memcpy(r.out + r.size, bytes, static_cast<std::size_t>(n));
     r.size += n;
 }
 
-static void putBlanks(ReportText& r, int32_t n)
+// So are identifiers and labels, most of them a few words long: in words
+// of eight, the last one overlapping the one before, then bytes.
+template <bool Write>
+static inline void putText(ReportText<Write>& r, const char* text, int32_t n)
 {
-    if (r.out) std::memset(r.out + r.size, ' ', static_cast<std::size_t>(n));
+    if constexpr (Write) {
+        char* to = r.out + r.size;
+        if (n >= 8) {
+            for (int32_t k = 0; k + 8 < n; k += 8) std::memcpy(to + k, text + k, 8);
+            std::memcpy(to + n - 8, text + n - 8, 8);
+        } else {
+            for (int32_t k = 0; k < n; ++k) to[k] = text[k];
+        }
+    }
+    r.size += n;
+}
+
+template <bool Write>
+static inline void putBlanks(ReportText<Write>& r, int32_t n)
+{
+    if constexpr (Write) std::memset(r.out + r.size, ' ', static_cast<std::size_t>(n));
     r.size += n;
 }
 
 // Point, fraction and the two closing blanks: the right half shared by the
 // value, rate and total lines, which puts every point in column 41.
-static void putFractionPart(ReportText& r, const DigitField<fractionDigits>& fraction)
+template <bool Write>
+static inline void putFractionPart(ReportText<Write>& r, const DigitField<fractionDigits>& fraction)
 {
-    putBlanks(r, 2);
-    putBytes(r, ".", 1);
-    putBlanks(r, 2);
+    putBytes(r, "  .  ", 5);
     putBytes(r, fraction.data(), fractionDigits);
     putBlanks(r, 2);
 }
 
-static void putValue(ReportText& r, const SignedAmount& v)
+template <bool Write>
+static inline void putValue(ReportText<Write>& r, const SignedAmount& v)
 {
     putBlanks(r, 3);
     putBytes(r, v.sign.data(), 1);
@@ -44,15 +65,16 @@ static void putValue(ReportText& r, const SignedAmount& v)
 }
 
 // The rate has no sign and no integer part: a fixed "+" and blanks instead.
-static void putRate(ReportText& r, const DigitField<fractionDigits>& rate)
+template <bool Write>
+static inline void putRate(ReportText<Write>& r, const DigitField<fractionDigits>& rate)
 {
-    putBlanks(r, 3);
-    putBytes(r, "+", 1);
+    putBytes(r, "   +", 4);
     putBlanks(r, 5 + amountIntegerDigits);
     putFractionPart(r, rate);
 }
 
-static void putTotal(ReportText& r, const SignedTotal& v)
+template <bool Write>
+static inline void putTotal(ReportText<Write>& r, const SignedTotal& v)
 {
     putBlanks(r, 7);
     putBytes(r, v.sign.data(), 1);
@@ -61,29 +83,35 @@ static void putTotal(ReportText& r, const SignedTotal& v)
     putFractionPart(r, v.fraction);
 }
 
-// One line in the report's columns, with its CR LF.
-static void putLine(ReportText& r, const BodyLine& b)
+// One line in the report's columns, with its CR LF. The place goes on in a
+// copy of its own: the bytes put could otherwise be the place itself, and
+// it would be read back after every one.
+template <bool Write>
+static void putLine(ReportText<Write>& to, const BodyLine& b)
 {
-    putBytes(r, b.id, b.idLength);
+    ReportText<Write> r = to;
+    putText(r, b.id, b.idLength);
     switch (b.kind) {
     case DescriptionLine:
         putBlanks(r, 4);
-        putBytes(r, b.text, b.textLength);
+        putText(r, b.text, b.textLength);
         break;
     case LabelLine:
         putBlanks(r, 2);
-        putBytes(r, b.text, b.textLength);
+        putText(r, b.text, b.textLength);
         break;
-    case SummaryLabelLine: putBytes(r, b.text, b.textLength); break;
+    case SummaryLabelLine: putText(r, b.text, b.textLength); break;
     case ValueLine:
     case AmountLine: putValue(r, *b.value); break;
     case RateLine: putRate(r, *b.rate); break;
     case TotalLine: putTotal(r, *b.total); break;
     }
     putBytes(r, "\r\n", 2);
+    to = r;
 }
 
-static void putReport(ReportText& r, const Ledger& l)
+template <bool Write>
+static void putReport(ReportText<Write>& r, const Ledger& l)
 {
     LineWalker walker = startLineWalk(l, LineTexts::Report);
     BodyLine line;
@@ -96,14 +124,14 @@ static void putReport(ReportText& r, const Ledger& l)
 
 int32_t measureLedgerReport(const Ledger& l)
 {
-    ReportText r{nullptr, 0};
+    ReportText<false> r{nullptr, 0};
     putReport(r, l);
     return r.size;
 }
 
 int32_t buildLedgerReport(const Ledger& l, char* out)
 {
-    ReportText r{out, 0};
+    ReportText<true> r{out, 0};
     putReport(r, l);
     return r.size;
 }

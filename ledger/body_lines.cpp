@@ -9,15 +9,33 @@ const char ratePerPeriodText[] =
     "Interest rate "
     "per period: ";
 
-const char* transactionTypeName(int32_t type)
+// A fixed text with its length, counted when the program is built.
+struct Label {
+    const char* text;
+    int32_t length;
+};
+
+template <std::size_t N>
+static constexpr Label label(const char (&text)[N])
+{
+    return {text, static_cast<int32_t>(N - 1)};
+}
+
+// Line d of a transaction in full; the type names are its ends, so the
+// line is shown without being put together.
+constexpr int32_t typeLabelLength = 6;  // "Type: "
+
+static Label typeLine(int32_t type)
 {
     switch (type) {
-    case Interest: return "Interest transaction";
-    case Loan: return "Loan transaction";
-    case Payment: return "Payment transaction";
-    default: return "";
+    case Interest: return label("Type: Interest transaction");
+    case Loan: return label("Type: Loan transaction");
+    case Payment: return label("Type: Payment transaction");
+    default: return label("Type: ");
     }
 }
+
+const char* transactionTypeName(int32_t type) { return typeLine(type).text + typeLabelLength; }
 
 SummaryLine summaryLine(int32_t offset, int32_t ni, int32_t nl, int32_t np)
 {
@@ -58,11 +76,23 @@ int32_t nthTransactionOfType(const Ledger& l, int32_t type, int32_t ordinal)
     return -1;
 }
 
+// The identifier without its line letter: the period's text (p.length
+// characters, formatted unless p holds it), "-" and the number's text.
+static int32_t formatIdStart(PeriodText& p, char* out, int32_t period, int32_t number)
+{
+    if (p.length == 0 || p.period != period) {
+        p.length = formatWholeNumber(p.text, period, 2);
+        p.period = period;
+    }
+    std::memcpy(out, p.text, lineIdSize);
+    out[p.length] = '-';
+    return p.length + 1 + formatWholeNumber(out + p.length + 1, number, 4);
+}
+
 int32_t formatLineId(char* out, int32_t period, int32_t number, char letter)
 {
-    int32_t n = formatWholeNumber(out, period, 2);
-    out[n++] = '-';
-    n += formatWholeNumber(out + n, number, 4);
+    PeriodText p{};
+    int32_t n = formatIdStart(p, out, period, number);
     out[n++] = letter;
     out[n] = 0;
     return n;
@@ -72,117 +102,154 @@ int32_t formatLineId(char* out, int32_t period, int32_t number, char letter)
 
 // A summary label, and the count that follows it on the count rows.
 struct SummaryText {
-    const char* label;
+    Label label;
     int32_t TypeCounts::*count;
 };
 
 static SummaryText summaryText(SummaryRow row, LineTexts texts)
 {
     switch (row) {
-    case BalancingHeading: return {"Balancing of transaction amounts: ", nullptr};
-    case InterestAmountsHeading: return {"Interest transaction amounts: ", nullptr};
-    case InterestCountRow: return {"Number of interest transactions: ", &TypeCounts::interest};
-    case InterestTotalLabel: return {"Total of interest transaction amounts: ", nullptr};
-    case LoanAmountsHeading: return {"Loan transaction amounts: ", nullptr};
-    case LoanCountRow: return {"Number of loan transactions: ", &TypeCounts::loan};
+    case BalancingHeading: return {label("Balancing of transaction amounts: "), nullptr};
+    case InterestAmountsHeading: return {label("Interest transaction amounts: "), nullptr};
+    case InterestCountRow: return {label("Number of interest transactions: "), &TypeCounts::interest};
+    case InterestTotalLabel: return {label("Total of interest transaction amounts: "), nullptr};
+    case LoanAmountsHeading: return {label("Loan transaction amounts: "), nullptr};
+    case LoanCountRow: return {label("Number of loan transactions: "), &TypeCounts::loan};
     case LoanTotalLabel:
-        return {texts == LineTexts::Screen ? "Total of loan transaction amounts:"
-                                           : "Total of loan transaction amounts: ",
+        return {texts == LineTexts::Screen ? label("Total of loan transaction amounts:")
+                                           : label("Total of loan transaction amounts: "),
                 nullptr};
-    case PaymentAmountsHeading: return {"Payment transaction amounts: ", nullptr};
-    case PaymentCountRow: return {"Number of payment transactions: ", &TypeCounts::payment};
-    case PaymentTotalLabel: return {"Total of payment transaction amounts: ", nullptr};
-    case TransactionTotalLabel: return {"Total of transaction amounts: ", nullptr};
-    case BeginningBalanceLabel: return {beginningBalanceText, nullptr};
-    case BalancingTotalLabel: return {"Beginning balance plus total of transaction amounts: ", nullptr};
-    case EndingBalanceLabel: return {"Ending balance: ", nullptr};
-    case TransactionCountRow: return {"Number of transactions: ", &TypeCounts::all};
-    default: return {nullptr, nullptr};
+    case PaymentAmountsHeading: return {label("Payment transaction amounts: "), nullptr};
+    case PaymentCountRow: return {label("Number of payment transactions: "), &TypeCounts::payment};
+    case PaymentTotalLabel: return {label("Total of payment transaction amounts: "), nullptr};
+    case TransactionTotalLabel: return {label("Total of transaction amounts: "), nullptr};
+    case BeginningBalanceLabel: return {label(beginningBalanceText), nullptr};
+    case BalancingTotalLabel:
+        return {label("Beginning balance plus total of transaction amounts: "), nullptr};
+    case EndingBalanceLabel: return {label("Ending balance: "), nullptr};
+    case TransactionCountRow: return {label("Number of transactions: "), &TypeCounts::all};
+    default: return {label(""), nullptr};
     }
 }
 
-static void setText(BodyLine& out, const char* text)
+static void setText(BodyLine& out, Label text)
 {
-    out.textLength = static_cast<int32_t>(std::strlen(text));
-    std::memcpy(out.text, text, static_cast<std::size_t>(out.textLength) + 1);
+    out.text = text.text;
+    out.textLength = text.length;
+}
+
+// A label followed by `length` characters of a number's text, written in
+// the walker.
+static void setNumberedText(LineWalker& w, BodyLine& out, Label text, const char* number, int32_t length)
+{
+    std::memcpy(w.written, text.text, static_cast<std::size_t>(text.length));
+    std::memcpy(w.written + text.length, number, static_cast<std::size_t>(length));
+    w.written[text.length + length] = 0;
+    out.text = w.written;
+    out.textLength = text.length + length;
 }
 
 // A label followed by a number with at least `digits` digits.
-static void setNumberedText(BodyLine& out, const char* label, int32_t number, int32_t digits)
+static void setNumberedText(LineWalker& w, BodyLine& out, Label text, int32_t number, int32_t digits)
 {
-    setText(out, label);
-    out.textLength += formatWholeNumber(out.text + out.textLength, number, digits);
-    out.text[out.textLength] = 0;
+    char digitText[lineTextSize];
+    setNumberedText(w, out, text, digitText, formatWholeNumber(digitText, number, digits));
 }
 
-static const char* oldBalanceLabel(const Ledger& l, int32_t i, LineTexts texts)
+// The stored description where its zero byte ends it, else a copy that
+// has one.
+static void setDescription(LineWalker& w, BodyLine& out, const Transaction& t)
+{
+    out.textLength = storedTextLength(t.description.data(), descriptionSize);
+    if (out.textLength < descriptionSize) {
+        out.text = t.description.data();
+        return;
+    }
+    std::memcpy(w.written, t.description.data(), descriptionSize);
+    w.written[descriptionSize] = 0;
+    out.text = w.written;
+}
+
+static Label oldBalanceLabel(const Ledger& l, int32_t i, LineTexts texts)
 {
     const bool first = i == 0 && (texts == LineTexts::Report || l.table[0].type == Interest);
-    return first ? beginningBalanceText : "Old balance: ";
+    return first ? label(beginningBalanceText) : label("Old balance: ");
 }
 
 // ---- Lines --------------------------------------------------------------
 
 LineWalker startLineWalk(const Ledger& l, LineTexts texts)
 {
-    return {&l, countTransactionTypes(l), texts, -1, -1, -1};
+    LineWalker w{&l, countTransactionTypes(l), texts, -1, -1, -1, -1, {}, 0, 0, {}, {}};
+    return w;
 }
 
 static void clearLine(BodyLine& out, LineKind kind)
 {
     out.kind = kind;
     out.transaction = -1;
-    out.id[0] = 0;
+    out.id = "";
     out.idLength = 0;
-    out.text[0] = 0;
+    out.text = "";
     out.textLength = 0;
     out.value = nullptr;
     out.total = nullptr;
     out.rate = nullptr;
 }
 
-static void setId(BodyLine& out, const Ledger& l, int32_t i, char letter)
+// Transaction i's twelve identifiers, formatted once for its lines.
+static void prepareIds(LineWalker& w, int32_t i)
 {
-    out.transaction = i;
-    out.idLength = formatLineId(out.id, l.table[i].period, l.table[i].number, letter);
+    if (w.idTransaction == i) return;
+    const Transaction& t = w.ledger->table[i];
+    char start[lineIdSize] = {};
+    w.idLength = formatIdStart(w.period, start, t.period, t.number) + 1;
+    w.idPeriodLength = w.period.length;
+    for (int32_t k = 0; k < linesPerTransaction; ++k) {
+        std::memcpy(w.ids[k], start, lineIdSize);
+        w.ids[k][w.idLength - 1] = static_cast<char>('a' + k);
+        w.ids[k][w.idLength] = 0;
+    }
+    w.idTransaction = i;
 }
 
-static void describeTransactionLine(const LineWalker& w, int32_t i, int32_t k, BodyLine& out)
+static void describeTransactionLine(LineWalker& w, int32_t i, int32_t k, BodyLine& out)
 {
     const Ledger& l = *w.ledger;
     const Transaction& t = l.table[i];
+    prepareIds(w, i);
     clearLine(out, LabelLine);
-    setId(out, l, i, static_cast<char>('a' + k));
+    out.transaction = i;
+    out.id = w.ids[k];
+    out.idLength = w.idLength;
     switch (k) {
     case 0:
         out.kind = DescriptionLine;
-        out.textLength = storedTextLength(t.description.data(), descriptionSize);
-        std::memcpy(out.text, t.description.data(), static_cast<std::size_t>(out.textLength));
-        out.text[out.textLength] = 0;
+        setDescription(w, out, t);
         break;
-    case 1: setNumberedText(out, "Period: ", t.period, 2); break;
-    case 2: setNumberedText(out, "Transaction: ", t.number, 4); break;
-    case 3:
-        setText(out, "Type: ");
-        std::strcpy(out.text + out.textLength, transactionTypeName(t.type));
-        out.textLength = static_cast<int32_t>(std::strlen(out.text));
+    // The period and number as the identifier shows them.
+    case 1: setNumberedText(w, out, label("Period: "), out.id, w.idPeriodLength); break;
+    case 2:
+        setNumberedText(w, out, label("Transaction: "), out.id + w.idPeriodLength + 1,
+                        w.idLength - w.idPeriodLength - 2);
         break;
+    case 3: setText(out, typeLine(t.type)); break;
     case 4: setText(out, oldBalanceLabel(l, i, w.texts)); break;
     case 5:
         out.kind = ValueLine;
         out.value = &t.oldBalance;
         break;
-    case 6: setText(out, ratePerPeriodText); break;
+    case 6: setText(out, label(ratePerPeriodText)); break;
     case 7:
         out.kind = RateLine;
         out.rate = &l.header.ratePerPeriod;
         break;
-    case 8: setText(out, "Amount: "); break;
+    case 8: setText(out, label("Amount: ")); break;
     case 9:
         out.kind = AmountLine;
         out.value = &t.amount;
         break;
-    case 10: setText(out, "New balance: "); break;
+    case 10: setText(out, label("New balance: ")); break;
     default:
         out.kind = ValueLine;
         out.value = &t.newBalance;
@@ -211,12 +278,17 @@ static int32_t transactionOfType(LineWalker& w, int32_t type, int32_t ordinal)
 }
 
 // A row repeating a value of transaction i with its identifier.
-static void setRepeatedValue(BodyLine& out, const Ledger& l, int32_t i, char letter,
+static void setRepeatedValue(LineWalker& w, BodyLine& out, int32_t i, char letter,
                              SignedAmount Transaction::*value)
 {
+    const Transaction& t = w.ledger->table[i];
     clearLine(out, ValueLine);
-    setId(out, l, i, letter);
-    out.value = &(l.table[i].*value);
+    out.transaction = i;
+    out.idLength = formatIdStart(w.period, w.written, t.period, t.number);
+    w.written[out.idLength++] = letter;
+    w.written[out.idLength] = 0;
+    out.id = w.written;
+    out.value = &(t.*value);
 }
 
 static void describeSummaryLine(LineWalker& w, SummaryLine s, BodyLine& out)
@@ -225,7 +297,7 @@ static void describeSummaryLine(LineWalker& w, SummaryLine s, BodyLine& out)
     const LedgerTotals& totals = l.currentTotals;
     const int32_t last = l.count - 1;
     auto amountOf = [&](int32_t type) {
-        setRepeatedValue(out, l, transactionOfType(w, type, s.ordinal), 'j', &Transaction::amount);
+        setRepeatedValue(w, out, transactionOfType(w, type, s.ordinal), 'j', &Transaction::amount);
     };
     auto total = [&](const SignedTotal& value) {
         clearLine(out, TotalLine);
@@ -240,14 +312,14 @@ static void describeSummaryLine(LineWalker& w, SummaryLine s, BodyLine& out)
     case PaymentTotalRow: total(totals.paymentTotal); return;
     case TransactionTotalRow: total(totals.transactionTotal); return;
     case BalancingTotalRow: total(totals.balancingTotal); return;
-    case BeginningBalanceRow: setRepeatedValue(out, l, 0, 'f', &Transaction::oldBalance); return;
-    case EndingBalanceRow: setRepeatedValue(out, l, last, 'l', &Transaction::newBalance); return;
+    case BeginningBalanceRow: setRepeatedValue(w, out, 0, 'f', &Transaction::oldBalance); return;
+    case EndingBalanceRow: setRepeatedValue(w, out, last, 'l', &Transaction::newBalance); return;
     default: break;
     }
     clearLine(out, SummaryLabelLine);
     const SummaryText text = summaryText(s.row, w.texts);
     if (text.count)
-        setNumberedText(out, text.label, w.counts.*text.count, 4);
+        setNumberedText(w, out, text.label, w.counts.*text.count, 4);
     else
         setText(out, text.label);
 }

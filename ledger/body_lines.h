@@ -78,8 +78,13 @@ int32_t nthTransactionOfType(const Ledger& l, int32_t type, int32_t ordinal);
 // Room for any identifier or text of a line, terminator included.
 constexpr int32_t lineTextSize = 64;
 
+// Room for one identifier: two 32-bit numbers with their minus signs, "-",
+// the line letter and the zero byte.
+constexpr int32_t lineIdSize = 11 + 1 + 11 + 2;
+
 // "%0.2i%c%0.4i%c": period, "-", number, line letter ("01-0001a"); every
-// digit is kept when a value needs more. Returns the length.
+// digit is kept when a value needs more. `out` holds lineIdSize bytes.
+// Returns the length.
 int32_t formatLineId(char* out, int32_t period, int32_t number, char letter);
 
 enum LineKind : int32_t {
@@ -99,25 +104,42 @@ enum LineKind : int32_t {
 // The clipboard report and the printed page use the report's texts.
 enum class LineTexts : int32_t { Screen, Report };
 
+// A line's texts are the ledger's own or fixed labels where they can be
+// shown as they stand, else the walker's: a line is valid until its walker
+// describes another or the ledger changes.
 struct BodyLine {
     LineKind kind;
     int32_t transaction;  // whose identifier leads the line; -1 for none
-    char id[lineTextSize];
-    int32_t idLength;  // 0 when the line has no identifier
-    char text[lineTextSize];
-    int32_t textLength;         // label or description bytes (a description may hold any non-zero byte)
-    const SignedAmount* value;  // ValueLine, AmountLine
-    const SignedTotal* total;   // TotalLine
+    const char* id;       // up to its zero byte; "" when the line has none
+    int32_t idLength;
+    const char* text;  // label or description up to its zero byte (a description may hold any non-zero byte)
+    int32_t textLength;
+    const SignedAmount* value;               // ValueLine, AmountLine
+    const SignedTotal* total;                // TotalLine
     const DigitField<fractionDigits>* rate;  // RateLine
 };
 
+// A period's text, kept while consecutive identifiers share it; length 0
+// until one is formatted.
+struct PeriodText {
+    int32_t period, length;
+    char text[lineIdSize];
+};
+
 // Describes body lines in order. Consecutive lines are described fastest:
-// the summary's amount rows continue their search from the row before.
+// a transaction's identifiers are formatted once for its twelve lines, a
+// period's text once for the identifiers that share it, and the summary's
+// amount rows continue their search from the row before.
 struct LineWalker {
     const Ledger* ledger;
     TypeCounts counts;
     LineTexts texts;
     int32_t foundType, foundOrdinal, foundIndex;  // the last amount row's transaction
+    int32_t idTransaction;                        // whose identifiers follow; -1 for none
+    char ids[linesPerTransaction][lineIdSize];    // its lines' identifiers, "a" to "l"
+    int32_t idLength, idPeriodLength;             // of each, and of the period in them
+    PeriodText period;                            // the last identifier's period
+    char written[lineTextSize];                   // a label with its number, or a summary row's identifier
 };
 
 LineWalker startLineWalk(const Ledger& l, LineTexts texts);

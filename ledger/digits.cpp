@@ -1,6 +1,8 @@
 #include "ledger/digits.h"
 
+#include "ledger/digits_avx2.h"
 #include "ledger/digits_avx512.h"
+#include "ledger/digits_portable.h"
 
 constexpr int fd = fractionDigits;
 
@@ -9,12 +11,17 @@ bool ProcessorRuns(DigitInstructions set)
 #if TARNWELL_AVX512_DIGITS
     if (set == DigitInstructions::Avx512) return Avx512Supported();
 #endif
+#if TARNWELL_AVX2_DIGITS
+    if (set == DigitInstructions::Avx2) return Avx2Supported();
+#endif
     return set == DigitInstructions::Portable;
 }
 
 static DigitInstructions fastestDigitInstructions()
 {
-    return ProcessorRuns(DigitInstructions::Avx512) ? DigitInstructions::Avx512 : DigitInstructions::Portable;
+    for (DigitInstructions set : {DigitInstructions::Avx512, DigitInstructions::Avx2})
+        if (ProcessorRuns(set)) return set;
+    return DigitInstructions::Portable;
 }
 
 DigitInstructions digitInstructions = fastestDigitInstructions();
@@ -23,6 +30,9 @@ DigitInstructions digitInstructions = fastestDigitInstructions();
 // use; the code after that is the portable one.
 #if TARNWELL_AVX512_DIGITS
 static bool avx512InUse() { return digitInstructions == DigitInstructions::Avx512; }
+#endif
+#if TARNWELL_AVX2_DIGITS
+static bool avx2InUse() { return digitInstructions == DigitInstructions::Avx2; }
 #endif
 
 template <std::size_t I, std::size_t L>
@@ -34,6 +44,10 @@ void LoadDigits(const std::array<char, I>& integer, const DigitField<fractionDig
 #if TARNWELL_AVX512_DIGITS
     if constexpr (n == amountIntegerDigits)  // the widths the ledger loads
         if (avx512InUse()) return Avx512LoadDigits(integer, fraction, v);
+#endif
+#if TARNWELL_AVX2_DIGITS
+    if constexpr (n == amountIntegerDigits)
+        if (avx2InUse()) return Avx2LoadDigits(integer, fraction, v);
 #endif
     for (int k = 0; k < fd; ++k) v[k] = fraction[fd - 1 - k] - '0';
     for (int k = 0; k < n; ++k) v[fd + k] = integer[n - 1 - k] - '0';
@@ -48,6 +62,9 @@ void StoreDigits(const DigitVector<L>& v, std::array<char, I>& integer, DigitFie
 #if TARNWELL_AVX512_DIGITS
     if (avx512InUse()) return Avx512StoreDigits(v, integer, fraction);
 #endif
+#if TARNWELL_AVX2_DIGITS
+    if (avx2InUse()) return Avx2StoreDigits(v, integer, fraction);
+#endif
     for (int k = 0; k < fd; ++k) fraction[k] = static_cast<char>(v[fd - 1 - k] + '0');
     fraction[fd] = 0;
     for (int k = 0; k < n; ++k) integer[k] = static_cast<char>(v[L - 1 - k] + '0');
@@ -60,6 +77,9 @@ Magnitude CompareMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b)
 #if TARNWELL_AVX512_DIGITS
     if (avx512InUse()) return Avx512CompareMagnitudes(a, b);
 #endif
+#if TARNWELL_AVX2_DIGITS
+    if (avx2InUse()) return Avx2CompareMagnitudes(a, b);
+#endif
     for (int k = int(L) - 1; k >= 0; --k) {
         if (a[k] > b[k]) return Magnitude::Greater;
         if (a[k] < b[k]) return Magnitude::Less;
@@ -67,21 +87,16 @@ Magnitude CompareMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b)
     return Magnitude::Equal;
 }
 
-// One carry moved up per cell: on digits this is the same sum as adding
-// cell by cell and rippling each carry at once.
 template <std::size_t L>
 bool AddMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b, DigitVector<L>& r)
 {
 #if TARNWELL_AVX512_DIGITS
     if (avx512InUse()) return Avx512AddMagnitudes(a, b, r);
 #endif
-    int32_t carry = 0;
-    for (std::size_t k = 0; k < L; ++k) {
-        int32_t s = a[k] + b[k] + carry;
-        carry = s >= 10;
-        r[k] = s - 10 * carry;
-    }
-    return carry == 0;
+#if TARNWELL_AVX2_DIGITS
+    if (avx2InUse()) return Avx2AddMagnitudes(a, b, r);
+#endif
+    return PortableAddMagnitudes(a, b, r);
 }
 
 template <std::size_t L>
@@ -90,12 +105,10 @@ void SubtractMagnitudes(const DigitVector<L>& x, const DigitVector<L>& y, DigitV
 #if TARNWELL_AVX512_DIGITS
     if (avx512InUse()) return Avx512SubtractMagnitudes(x, y, r);
 #endif
-    int32_t borrow = 0;
-    for (std::size_t k = 0; k < L; ++k) {
-        int32_t d = x[k] - borrow - y[k];
-        borrow = d < 0;
-        r[k] = d + 10 * borrow;
-    }
+#if TARNWELL_AVX2_DIGITS
+    if (avx2InUse()) return Avx2SubtractMagnitudes(x, y, r);
+#endif
+    PortableSubtractMagnitudes(x, y, r);
 }
 
 template <std::size_t L>
@@ -135,56 +148,15 @@ bool AddSigned(char sa, const DigitVector<L>& a, char sb, const DigitVector<L>& 
     return true;
 }
 
-// The rate has no integer part, so only its 20 fraction cells can be
-// nonzero. The digit products are summed per column first (at most
-// 20 x 81 per column, so 16 bits hold them) and the carries are moved up
-// afterwards: the same exact product, 40 decimals wide, as carrying after
-// every product. The low 20 columns matter only for their carry.
-//
-// Each rate digit adds a shifted copy of the balance digits to the same 64
-// columns, so every column is stored and reloaded at one address (adding
-// shifted rows into the columns instead stalls on every overlapping store).
-// Three rounds then move the tens of all columns up at once (1620 -> 171 ->
-// 26 -> 11 at most), and a last ripple needs only a comparison per column.
 bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate, AmountVector& r)
 {
 #if TARNWELL_AVX512_DIGITS
     if (avx512InUse()) return Avx512MultiplyByRate(a, rate, r);
 #endif
-    constexpr int productCells = int(amountCells) + fd;  // 61
-    constexpr int width = 64;                            // eight vectors of eight columns
-    int16_t padded[fd + width];
-    for (int i = 0; i < fd; ++i) padded[i] = 0;
-    for (int i = 0; i < int(amountCells); ++i) padded[fd + i] = static_cast<int16_t>(a[i]);
-    for (int i = fd + int(amountCells); i < fd + width; ++i) padded[i] = 0;
-    int16_t column[width];
-    for (int k = 0; k < width; ++k) column[k] = 0;
-    for (int j = 0; j < fd; ++j) {
-        const int16_t b = static_cast<int16_t>(rate[fd - 1 - j] - '0');
-        if (b == 0) continue;
-        const int16_t* shifted = padded + fd - j;
-        for (int k = 0; k < width; ++k) column[k] = static_cast<int16_t>(column[k] + shifted[k] * b);
-    }
-    for (int round = 0; round < 3; ++round) {
-        int16_t tens[width];
-        for (int k = 0; k < width; ++k) tens[k] = static_cast<int16_t>(column[k] / 10);
-        for (int k = 0; k < width; ++k) column[k] = static_cast<int16_t>(column[k] - 10 * tens[k]);
-        for (int k = 1; k < width; ++k) column[k] = static_cast<int16_t>(column[k] + tens[k - 1]);
-    }
-    int32_t carry = 0;
-    for (int k = 0; k < fd; ++k) carry = column[k] + carry >= 10;
-    for (int k = fd; k < productCells; ++k) {
-        int32_t s = column[k] + carry;
-        carry = s >= 10;
-        r[k - fd] = s - 10 * carry;
-    }
-    return carry == 0;
-}
-
-static void storeValue(char sign, const AmountVector& v, SignedAmount& s)
-{
-    setSign(s.sign, sign);
-    StoreDigits(v, s.integer, s.fraction);
+#if TARNWELL_AVX2_DIGITS
+    if (avx2InUse()) return Avx2MultiplyByRate(a, rate, r);
+#endif
+    return PortableMultiplyByRate(a, rate, r);
 }
 
 bool ChargeInterestRun(AmountVector& b, char sign, const DigitField<fractionDigits>& rate, Transaction* t,
@@ -193,19 +165,10 @@ bool ChargeInterestRun(AmountVector& b, char sign, const DigitField<fractionDigi
 #if TARNWELL_AVX512_DIGITS
     if (avx512InUse()) return Avx512ChargeInterestRun(b, sign, rate, t, count, amountDigits);
 #endif
-    for (int32_t i = 0; i < count; ++i) {
-        AmountVector amount;
-        if (i == 0)
-            storeValue(sign, b, t[i].oldBalance);
-        else
-            t[i].oldBalance = t[i - 1].newBalance;
-        MultiplyByRate(b, rate, amount);
-        if (!AddMagnitudes(b, amount, b)) return false;
-        storeValue(sign, amount, t[i].amount);
-        storeValue(sign, b, t[i].newBalance);
-        for (std::size_t k = 0; k < amountCells; ++k) amountDigits[k] += amount[k];
-    }
-    return true;
+#if TARNWELL_AVX2_DIGITS
+    if (avx2InUse()) return Avx2ChargeInterestRun(b, sign, rate, t, count, amountDigits);
+#endif
+    return PortableChargeInterestRun(b, sign, rate, t, count, amountDigits);
 }
 
 using IntegerField = DigitField<amountIntegerDigits>;

@@ -28,9 +28,11 @@ enum class Magnitude { Less, Equal, Greater };
 // The instruction sets the primitives run on; every one gives the same
 // digits. The fastest one the processor has is chosen at start, so the
 // Windows program runs on any x86-64 and uses wider registers where it can.
+// Avx2 runs on x86-64 processors since about 2013 (Haswell, Excavator);
 // Avx512 needs its F, BW, VL and VBMI parts (Ice Lake, Zen 4 and later).
-enum class DigitInstructions { Portable, Avx512 };
-constexpr DigitInstructions allDigitInstructions[] = {DigitInstructions::Portable, DigitInstructions::Avx512};
+enum class DigitInstructions { Portable, Avx2, Avx512 };
+constexpr DigitInstructions allDigitInstructions[] = {DigitInstructions::Portable, DigitInstructions::Avx2,
+                                                      DigitInstructions::Avx512};
 
 // True when this build has the set and the processor can run it.
 bool ProcessorRuns(DigitInstructions set);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ledger/digits_avx512.h"
+#include "ledger/digits_lanes.h"
 
 #if TARNWELL_AVX512_DIGITS
 
@@ -24,20 +25,6 @@
 struct Parts {
     __m512i p[3];
 };
-
-// Index tables for the lane permutations, one entry per lane.
-template <typename T, int N>
-struct Lanes {
-    alignas(64) T at[N];
-};
-
-template <typename T, int N, typename F>
-constexpr Lanes<T, N> lanes(F f)
-{
-    Lanes<T, N> l{};
-    for (int m = 0; m < N; ++m) l.at[m] = T(f(m));
-    return l;
-}
 
 template <typename T, int N>
 AVX512_HELPER __m512i load(const Lanes<T, N>& l)

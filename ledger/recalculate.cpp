@@ -5,8 +5,19 @@
 
 #include "ledger/digits.h"
 
-// The table under construction; nothing else reads it.
+// The table under construction; nothing else reads it. Only its fields from
+// the period on are written and copied back: the descriptions before them
+// are the stored table's own.
 static TransactionTable workTable;
+
+constexpr std::size_t fieldsFrom = offsetof(Transaction, period),
+                      fieldsEnd = offsetof(Transaction, newBalance) + sizeof(SignedAmount);
+
+static void copyFields(const Transaction& from, Transaction& to)
+{
+    std::memcpy(reinterpret_cast<char*>(&to) + fieldsFrom, reinterpret_cast<const char*>(&from) + fieldsFrom,
+                fieldsEnd - fieldsFrom);
+}
 
 // The balance carried from one transaction to the next, kept as a vector so
 // that it is not read back from its text at every step.
@@ -40,17 +51,6 @@ static void accumulate(TotalVector& sum, const AmountVector& a)
     for (std::size_t k = 0; k < amountCells; ++k) sum[k] += a[k];
 }
 
-// A transaction but for its three values, which the interest run writes:
-// the bytes before them and the padding after them.
-static void copyAllButValues(const Transaction& from, Transaction& to)
-{
-    constexpr std::size_t values = offsetof(Transaction, oldBalance),
-                          end = offsetof(Transaction, newBalance) + sizeof(SignedAmount);
-    std::memcpy(&to, &from, values);
-    std::memcpy(reinterpret_cast<char*>(&to) + end, reinterpret_cast<const char*>(&from) + end,
-                sizeof(Transaction) - end);
-}
-
 // The interest transactions from slot i on, as many as follow one another:
 // each charges interest on the balance carried into its period, and all
 // take that balance's sign. Returns how many were charged, or 0 when a
@@ -61,9 +61,9 @@ static int32_t chargeInterestRun(const Ledger& l, int32_t i, int32_t& p, Running
     int32_t count = 0;
     for (; i + count < l.count && l.table[i + count].type == Interest; ++count) {
         Transaction& t = workTable[i + count];
-        copyAllButValues(l.table[i + count], t);
         t.period = ++p;
         t.number = 1;
+        t.type = Interest;
     }
     TotalVector& sum = b.sign == '-' ? totals.interestMinus : totals.interestPlus;
     return ChargeInterestRun(b.digits, b.sign, l.header.ratePerPeriod, &workTable[i], count, sum) ? count : 0;
@@ -90,7 +90,7 @@ static bool applyTransaction(const Ledger& l, int32_t i, int32_t p, int32_t& n, 
 {
     const Transaction& stored = l.table[i];
     Transaction& t = workTable[i];
-    t = stored;
+    copyFields(stored, t);
     if (t.type != Loan && t.type != Payment) {
         b.sign = stored.newBalance.sign[0];
         LoadDigits(stored.newBalance.integer, stored.newBalance.fraction, b.digits);
@@ -155,7 +155,7 @@ bool RecalculateLedger(Ledger& l)
     RunningTotals running{};
     if (!buildWorkTable(l, running)) return false;
     // Slots from count upward are zero in the stored table after every pass.
-    std::memcpy(l.table.data(), workTable.data(), sizeof(Transaction) * l.count);
+    for (int32_t i = 0; i < l.count; ++i) copyFields(workTable[i], l.table[i]);
     std::memset(l.table.data() + l.count, 0, sizeof(Transaction) * (maxTransactions - l.count));
     // Totals stay below 10^25 for any table the program can hold; were one
     // to overflow, the table is replaced but the totals keep their values.

@@ -1,0 +1,19 @@
+// The additions, the multiplication by the rate and interest runs in plain
+// C++, for every processor: digit products summed per column, the tens
+// moved up in rounds and the carries found at once from flag bits, in loops
+// a compiler turns into whatever vector instructions the target has. Called
+// only by digits.cpp; each gives exactly the digits of the carry rules.
+#pragma once
+
+#include "ledger/digits.h"
+
+template <std::size_t L>
+bool PortableAddMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b, DigitVector<L>& r);
+
+template <std::size_t L>
+void PortableSubtractMagnitudes(const DigitVector<L>& x, const DigitVector<L>& y, DigitVector<L>& r);
+
+bool PortableMultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate, AmountVector& r);
+
+bool PortableChargeInterestRun(AmountVector& b, char sign, const DigitField<fractionDigits>& rate,
+                               Transaction* t, int32_t count, TotalVector& amountDigits);
