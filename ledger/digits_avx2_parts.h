@@ -8,15 +8,7 @@
 
 #if TARNWELL_AVX2_DIGITS
 
-// GCC 12 takes the headers' deliberately undefined registers for
-// uninitialised variables.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wuninitialized"
-#if !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#endif
-#include <immintrin.h>
-#pragma GCC diagnostic pop
+#include "ledger/digits_intrinsics.h"
 
 // The helpers are built into each primitive, none called on its own.
 #define AVX2_HELPER [[gnu::always_inline]] AVX2_CODE inline
