@@ -1,94 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "edit/commit_store.h"
-#include "edit/edit_text.h"
 #include "edit/focus.h"
 #include "edit/navigation.h"
 #include "support/ledger_builders.h"
-
-namespace {
-
-// Keys as letters: '<' Left, '>' Right, '[' Shift+Left, ']' Shift+Right, '#' Backspace, '~' Delete;
-// any other character is typed the way a character message types it.
-void press(EditFocus& f, FieldKind kind, char key)
-{
-    switch (key) {
-    case '<': moveCaretLeft(f, false); break;
-    case '>': moveCaretRight(f, kind, false); break;
-    case '[': moveCaretLeft(f, true); break;
-    case ']': moveCaretRight(f, kind, true); break;
-    case '#': backspaceText(f, kind); break;
-    case '~': deleteText(f, kind); break;
-    default:
-        if (!acceptsCharacter(kind, static_cast<unsigned char>(key)) || !hasRoomFor(f, kind, 1)) break;
-        if (kind != SignKind) {
-            placeText(f, &key, 1);
-        } else {
-            const bool replaced = f.selectionShown;
-            placeSign(f, key);
-            if (replaced) f.selectionStart = f.selectionEnd = 0;
-        }
-    }
-    if (f.selectionEnd <= f.selectionStart) f.selectionShown = 0;  // as the key-down wrapper does
-}
-
-std::string digits21 = "000000000000000012345";
-
-}  // namespace
-
-TEST(Editing, KeysAndTypingChangeOnlyTheEditText)
-{
-    const std::string d44(44, 'd');
-    const struct {
-        FieldKind kind;
-        std::string text;
-        int32_t caret, start, end, shown;
-        const char* keys;
-        std::string after;
-        int32_t caretAfter, startAfter, endAfter, shownAfter;
-    } cases[] = {
-        // A fresh field: everything selected, caret 0.
-        {IntegerKind, digits21, 0, 0, 21, 1, "7", "7", 1, 0, 21, 0},
-        {IntegerKind, digits21, 21, 0, 0, 0, "5", digits21, 21, 0, 0, 0},                // no room
-        {IntegerKind, digits21, 0, 0, 3, 1, "4", "4" + digits21.substr(3), 1, 0, 3, 0},  // 21 - 3 + 1
-        {FractionKind, "", 0, 0, 0, 0, ".,-+ 9", "9", 1, 0, 0, 0},
-        {DescriptionKind, d44, 44, 0, 0, 0, "x", d44, 44, 0, 0, 0},
-        {DescriptionKind, "ab", 2, 0, 0, 0, "\xe9 !\x7f", "ab\xe9 !\x7f", 6, 0, 0, 0},
-        {DescriptionKind, "ab", 1, 0, 0, 0, "\t\x1f", "ab", 1, 0, 0, 0},  // control codes
-        {SignKind, "+", 1, 0, 1, 0, "-5", "+", 1, 0, 1, 0},               // nothing selected: no room
-        {SignKind, "+", 0, 0, 1, 1, "5-", "-", 1, 0, 0, 0},               // the selected sign replaced
-        {SignKind, "+", 1, 0, 0, 0, "#-", "-", 1, 0, 0, 0},               // emptied, then taken
-        {SignKind, "+", 0, 0, 0, 0, "#", "+", 0, 0, 0, 0},
-        {SignKind, "+", 0, 0, 0, 0, "~", "", 0, 0, 0, 0},
-        {SignKind, "", 0, 0, 0, 0, ">", "", 1, 0, 0, 0},  // Right to 1 on an empty sign
-        {SignKind, "+", 0, 0, 0, 0, ">[", "+", 0, 0, 1, 1},
-        // Backspace and Delete: at the edges nothing; a selection goes wherever the caret is.
-        {FractionKind, "12345", 0, 0, 0, 0, "#", "12345", 0, 0, 0, 0},
-        {FractionKind, "12345", 5, 0, 0, 0, "~", "12345", 5, 0, 0, 0},
-        {FractionKind, "12345", 0, 2, 4, 1, "#", "125", 2, 2, 4, 0},
-        {FractionKind, "12345", 3, 0, 0, 0, "#~", "125", 2, 0, 0, 0},
-        // Left and Right, with Shift growing and shrinking by the character passed over.
-        {FractionKind, "12345", 0, 0, 5, 1, "]", "12345", 1, 1, 5, 1},
-        {FractionKind, "12345", 0, 0, 5, 1, ">", "12345", 1, 0, 5, 0},
-        {FractionKind, "12345", 2, 0, 0, 0, "]]]", "12345", 5, 2, 5, 1},
-        {FractionKind, "12345", 2, 0, 0, 0, "]]][", "12345", 4, 2, 4, 1},
-        {FractionKind, "12345", 2, 0, 0, 0, "][", "12345", 2, 2, 2, 0},  // emptied: hidden
-        {FractionKind, "12345", 5, 0, 0, 0, ">]", "12345", 5, 0, 0, 0},
-        {FractionKind, "12345", 0, 0, 0, 0, "<[", "12345", 0, 0, 0, 0},
-        {FractionKind, "12345", 3, 0, 0, 0, "[[9", "1945", 2, 1, 3, 0},  // typing replaces the selection
-    };
-    for (const auto& c : cases) {
-        EditFocus f{Header, BalanceSign, 0, Description, {}, c.caret, c.start, c.end, c.shown};
-        std::memcpy(f.editText.data(), c.text.data(), c.text.size());
-        for (const char* k = c.keys; *k; ++k) press(f, c.kind, *k);
-        EXPECT_EQ(std::string(f.editText.data(), descriptionSize),
-                  c.after + std::string(45 - c.after.size(), 0))
-            << c.text << " + " << c.keys;
-        EXPECT_EQ(std::tuple(f.caret, f.selectionStart, f.selectionEnd, f.selectionShown),
-                  std::tuple(c.caretAfter, c.startAfter, c.endAfter, c.shownAfter))
-            << c.text << " + " << c.keys;
-    }
-}
 
 TEST(Editing, CommitStoresPaddedTextAndKeepsTheOldBytes)
 {

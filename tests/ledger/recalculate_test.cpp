@@ -1,6 +1,5 @@
-// The recalculation: the default document, the worked example, the sign
-// rules along the balance chain, the refusal that changes nothing, and random
-// ledgers against an exact model.
+// The recalculation: the sign rules along the balance chain, and random
+// ledgers against an exact model, refused ones left byte for byte.
 #include <gtest/gtest.h>
 
 #include <boost/multiprecision/cpp_int.hpp>
@@ -17,39 +16,6 @@ std::string amount(const std::string& integer, const std::string& fraction = "")
 {
     return std::string(21 - integer.size(), '0') + integer + "." + fraction +
            std::string(20 - fraction.size(), '0');
-}
-
-const std::string zero41 = "+" + amount("0"), zero45 = std::string(25, '0') + "." + std::string(20, '0');
-
-TEST(Recalculation, DefaultDocument)
-{
-    auto l = newLedger();
-    EXPECT_EQ(l->bodyLineCount, 438);
-    for (int32_t i = 0; i < l->count; ++i) {
-        const Transaction& t = l->table[i];
-        EXPECT_EQ(t.period * 100 + t.number, (i + 1) * 100 + 1);
-        EXPECT_EQ(value(t.oldBalance) + value(t.amount) + value(t.newBalance), zero41 + zero41 + zero41);
-    }
-    const LedgerTotals& s = l->currentTotals;
-    EXPECT_EQ(value(s.interestTotal) + value(s.loanTotal) + value(s.paymentTotal) +
-                  value(s.transactionTotal) + value(s.balancingTotal),
-              "+" + zero45 + "+" + zero45 + "-" + zero45 + "+" + zero45 + "+" + zero45);
-}
-
-TEST(Recalculation, WorkedExample)
-{
-    auto l = newLedger();
-    setBeginningBalance(*l, '+', "1");
-    setFraction(l->header.ratePerPeriod, "33333333333333333333");
-    ASSERT_EQ(addAmount(*l, Payment, 2, "2"), 2);
-    ASSERT_TRUE(RecalculateLedger(*l));
-    EXPECT_EQ(value(l->table[0].amount), "+" + amount("0", "33333333333333333333"));
-    EXPECT_EQ(value(l->table[0].newBalance), "+" + amount("1", "33333333333333333333"));
-    EXPECT_EQ(value(l->table[1].amount), "+" + amount("0", "44444444444444444443"));
-    EXPECT_EQ(value(l->table[1].newBalance), "+" + amount("1", "77777777777777777776"));
-    EXPECT_EQ(l->table[2].number, 2);
-    EXPECT_EQ(value(l->table[2].amount), "-" + amount("2"));
-    EXPECT_EQ(value(l->table[2].newBalance), "-" + amount("0", "22222222222222222224"));
 }
 
 TEST(Recalculation, SignsAlongTheChain)
@@ -94,41 +60,6 @@ void expectRefusedUnchanged(Ledger& l)
     std::memcpy(before.get(), &l, sizeof(Ledger));
     EXPECT_FALSE(RecalculateLedger(l));
     EXPECT_EQ(std::memcmp(before.get(), &l, sizeof(Ledger)), 0);
-}
-
-TEST(Recalculation, ABalanceReachingTenToThe21IsRefusedAndChangesNothing)
-{
-    const std::string nines21(21, '9'), nines20(20, '9');
-    auto l = newLedger();
-    const int32_t loan = addAmount(*l, Loan, 4, "5");
-    ASSERT_TRUE(RecalculateLedger(*l));  // previous totals now differ from current
-    setBeginningBalance(*l, '+', nines21);
-    setFraction(l->header.ratePerPeriod, std::string(19, '0') + "1");
-    expectRefusedUnchanged(*l);
-    setFraction(l->header.ratePerPeriod, "");
-    setBeginningBalance(*l, '+', nines21, nines20);
-    setInteger(l->table[loan].amount.integer, "1");
-    expectRefusedUnchanged(*l);
-    l->table[loan].type = Payment;  // the same amount the other way fits
-    ASSERT_TRUE(RecalculateLedger(*l));
-    EXPECT_EQ(value(l->table[loan].newBalance), "+" + amount(std::string(20, '9') + "8", nines20));
-}
-
-TEST(Recalculation, LoanInTheFirstSlotStartsFromTheBeginningBalanceInPeriodZero)
-{
-    auto l = newLedger();
-    setBeginningBalance(*l, '+', "10");
-    setFraction(l->header.ratePerPeriod, "5");
-    l->table[0].type = Loan;
-    setInteger(l->table[0].amount.integer, "4");
-    std::memset(&l->table[40], 0x5a, sizeof(Transaction));  // beyond the count
-    ASSERT_TRUE(RecalculateLedger(*l));
-    EXPECT_EQ(l->table[0].period * 100 + l->table[0].number, 1);
-    EXPECT_EQ(value(l->table[0].newBalance), "+" + amount("14"));
-    EXPECT_EQ(value(l->table[1].amount), "+" + amount("7"));
-    const char* rest = reinterpret_cast<const char*>(&l->table[l->count]);
-    EXPECT_EQ(std::count(rest, rest + sizeof(Transaction) * (maxTransactions - l->count), 0),
-              std::ptrdiff_t(sizeof(Transaction) * (maxTransactions - l->count)));
 }
 
 struct Exact {
@@ -178,9 +109,14 @@ TEST(Recalculation, RandomLedgersAgreeWithAnExactModel)
         makeNewLedger(*l);
         setBeginningBalance(*l, rng() % 2 ? '+' : '-', randomDigits(rng, 21), randomDigits(rng, 20));
         setFraction(l->header.ratePerPeriod, std::string(rng() % 6, '0') + randomDigits(rng, 14));
+        if (rng() % 4 == 0) {  // a loan first starts from the beginning balance in period 0
+            l->table[0].type = Loan;
+            setInteger(l->table[0].amount.integer, randomDigits(rng, 21));
+        }
         for (int k = int(rng() % 40); k > 0; --k)
             addAmount(*l, rng() % 2 ? Loan : Payment, int32_t(1 + rng() % 33), randomDigits(rng, 21),
                       randomDigits(rng, 20));
+        std::memset(&l->table[l->count], 0x5a, sizeof(Transaction));  // beyond the count: zeroed
         const cpp_int rate = decimal(text(l->header.ratePerPeriod));
         Exact balance = exact(l->header.beginningBalance), interest{'+', 0}, loans{'+', 0}, payments{'-', 0};
         std::vector<Exact> amounts, balances;
@@ -202,6 +138,9 @@ TEST(Recalculation, RandomLedgersAgreeWithAnExactModel)
         }
         ++accepted;
         ASSERT_TRUE(RecalculateLedger(*l));
+        const char* rest = reinterpret_cast<const char*>(&l->table[l->count]);
+        ASSERT_EQ(std::count(rest, rest + sizeof(Transaction), 0), std::ptrdiff_t(sizeof(Transaction)));
+        ASSERT_EQ(l->table[0].period * 100 + l->table[0].number, l->table[0].type == Loan ? 1 : 101);
         for (int32_t i = 0; i < l->count; ++i) {
             const Exact got[] = {exact(l->table[i].amount), exact(l->table[i].newBalance)};
             const Exact want[] = {amounts[i], balances[i]};

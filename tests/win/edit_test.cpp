@@ -9,6 +9,7 @@
 #include "app/command_ids.h"
 #include "app/main_window.h"
 #include "edit/commit.h"
+#include "edit/edit_text.h"
 #include "edit/focus.h"
 #include "support/ledger_builders.h"
 #include "view/field_geometry.h"
@@ -78,6 +79,79 @@ TEST_F(Editing, TheWorkedExampleTypedThroughTheMessageLoop)
     EXPECT_EQ(text(ledger.table[0].description), "");
     expectNothingStale("the typed example");
     expectPicture("the worked example");
+}
+
+// Keys as letters: '<' Left, '>' Right, '[' Shift+Left, ']' Shift+Right, '#' Backspace, '~' Delete;
+// any other character is typed. From a field's text, caret and selection, only the edit text changes.
+TEST_F(Editing, KeysAndTypingChangeOnlyTheEditText)
+{
+    const std::string digits = "000000000000000012345";
+    const std::string d44(44, 'd');
+    const struct {
+        FieldKind kind;
+        std::string text;
+        int32_t caret, start, end, shown;
+        const char* keys;
+        std::string after;
+        int32_t caretAfter, startAfter, endAfter, shownAfter;
+    } cases[] = {
+        // A fresh field: everything selected, caret 0.
+        {IntegerKind, digits, 0, 0, 21, 1, "7", "7", 1, 0, 21, 0},
+        {IntegerKind, digits, 21, 0, 0, 0, "5", digits, 21, 0, 0, 0},                // no room
+        {IntegerKind, digits, 0, 0, 3, 1, "4", "4" + digits.substr(3), 1, 0, 3, 0},  // 21 - 3 + 1
+        {FractionKind, "", 0, 0, 0, 0, ".,-+ 9", "9", 1, 0, 0, 0},
+        {DescriptionKind, d44, 44, 0, 0, 0, "x", d44, 44, 0, 0, 0},
+        {DescriptionKind, "ab", 2, 0, 0, 0, "\xe9 !\x7f", "ab\xe9 !\x7f", 6, 0, 0, 0},
+        {DescriptionKind, "ab", 1, 0, 0, 0, "\t\x1f", "ab", 1, 0, 0, 0},  // control codes
+        {SignKind, "+", 1, 0, 1, 0, "-5", "+", 1, 0, 1, 0},               // nothing selected: no room
+        {SignKind, "+", 0, 0, 1, 1, "5-", "-", 1, 0, 0, 0},               // the selected sign replaced
+        {SignKind, "+", 1, 0, 0, 0, "#-", "-", 1, 0, 0, 0},               // emptied, then taken
+        {SignKind, "+", 0, 0, 0, 0, "#", "+", 0, 0, 0, 0},
+        {SignKind, "+", 0, 0, 0, 0, "~", "", 0, 0, 0, 0},
+        {SignKind, "", 0, 0, 0, 0, ">", "", 1, 0, 0, 0},  // Right to 1 on an empty sign
+        {SignKind, "+", 0, 0, 0, 0, ">[", "+", 0, 0, 1, 1},
+        // Backspace and Delete: at the edges nothing; a selection goes wherever the caret is.
+        {FractionKind, "12345", 0, 0, 0, 0, "#", "12345", 0, 0, 0, 0},
+        {FractionKind, "12345", 5, 0, 0, 0, "~", "12345", 5, 0, 0, 0},
+        {FractionKind, "12345", 0, 2, 4, 1, "#", "125", 2, 2, 4, 0},
+        {FractionKind, "12345", 3, 0, 0, 0, "#~", "125", 2, 0, 0, 0},
+        // Left and Right, with Shift growing and shrinking by the character passed over.
+        {FractionKind, "12345", 0, 0, 5, 1, "]", "12345", 1, 1, 5, 1},
+        {FractionKind, "12345", 0, 0, 5, 1, ">", "12345", 1, 0, 5, 0},
+        {FractionKind, "12345", 2, 0, 0, 0, "]]]", "12345", 5, 2, 5, 1},
+        {FractionKind, "12345", 2, 0, 0, 0, "]]][", "12345", 4, 2, 4, 1},
+        {FractionKind, "12345", 2, 0, 0, 0, "][", "12345", 2, 2, 2, 0},  // emptied: hidden
+        {FractionKind, "12345", 5, 0, 0, 0, ">]", "12345", 5, 0, 0, 0},
+        {FractionKind, "12345", 0, 0, 0, 0, "<[", "12345", 0, 0, 0, 0},
+        {FractionKind, "12345", 3, 0, 0, 0, "[[9", "1945", 2, 1, 3, 0},  // typing replaces the selection
+    };
+    const FieldId fields[] = {headerFieldId(BalanceSign), headerFieldId(BalanceInteger),
+                              headerFieldId(RateFraction), transactionFieldId(0, Description)};
+    static Ledger before;
+    before = ledger;
+    for (const auto& c : cases) {
+        activateField(fields[c.kind]);
+        EditFocus& f = editFocus;
+        f.editText = {};
+        std::memcpy(f.editText.data(), c.text.data(), c.text.size());
+        f.caret = c.caret, f.selectionStart = c.start, f.selectionEnd = c.end, f.selectionShown = c.shown;
+        repaintAll();
+        for (const char* k = c.keys; *k; ++k) {
+            const char* keys = "<>[]#~";
+            const int32_t vk[] = {VK_LEFT, VK_RIGHT, VK_LEFT, VK_RIGHT, VK_BACK, VK_DELETE};
+            if (const char* at = std::strchr(keys, *k))
+                pressKey(vk[at - keys], *at == '[' || *at == ']');
+            else
+                typeText(std::string(1, *k));
+        }
+        EXPECT_EQ(std::tuple(std::string(f.editText.data(), descriptionSize), f.caret, f.selectionStart,
+                             f.selectionEnd, f.selectionShown),
+                  std::tuple(c.after + std::string(descriptionSize - c.after.size(), 0), c.caretAfter,
+                             c.startAfter, c.endAfter, c.shownAfter))
+            << c.text << " + " << c.keys;
+        expectNothingStale(c.keys);
+    }
+    EXPECT_EQ(std::memcmp(&before, &ledger, sizeof ledger), 0);
 }
 
 // Each committing action on a value the ledger refuses: the message with its title, the stored field
