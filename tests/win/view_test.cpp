@@ -1,5 +1,4 @@
-// The ledger painted and scrolled on the real window at 96 dpi with the
-// ledger font: pixels checked at positions derived from the layout.
+// The ledger font's metrics at 96 dpi on the real window, and scrolling it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,10 +14,6 @@
 #include "view/layout.h"
 #include "view/window_layout.h"
 #include "win/harness.h"
-
-namespace {
-
-}  // namespace
 
 TEST(Metrics, TheLedgerFontAt96DpiGivesTheLineAndPageMetrics)
 {
@@ -46,10 +41,9 @@ TEST(Metrics, TheLedgerFontAt96DpiGivesTheLineAndPageMetrics)
     closeMainWindow();
 }
 
-// Each request from the previous position: the new position; the header untouched; the body's
-// pixels moved by the lines and page gaps crossed, but for the rows at its top edge and where they
-// land, which are redrawn; and the same picture as a full repaint.
-TEST(Scrolling, RequestsClampAndMoveThePixels)
+// Each request from the previous position: the new position, and the picture a full repaint gives
+// (the header not moved, the body moved by the lines and page gaps crossed, its edges redrawn).
+TEST(Scrolling, RequestsClampAndLeaveNothingStale)
 {
     ASSERT_NE(openMainWindow(800, 600), nullptr);
     const struct {
@@ -76,24 +70,12 @@ TEST(Scrolling, RequestsClampAndMoveThePixels)
     };
     activateField(0, Description);  // a focus frame that straddles the body's top edge
     repaintAll();
-    Capture before = captureClient();
     for (const auto& step : steps) {
         SCOPED_TRACE(testing::Message() << "code " << step.code << " to " << step.position);
-        const int32_t from = screen.scrollLine;
         SendMessageA(mainWindow, WM_VSCROLL, MAKEWPARAM(step.code, step.thumb), 0);
         ASSERT_EQ(screen.scrollLine, step.position);
         ASSERT_EQ(GetScrollPos(mainWindow, SB_VERT), step.position);
-        const Capture after = captureClient();
-        const int32_t dy = (from - step.position) * 22 + (from / 34 - step.position / 34) * 20;
-        for (int32_t y = 0; y < 600; ++y) {
-            const int32_t source = y < 120 ? y : y - dy;
-            if ((y >= 120 && y <= 121) || (y > 121 && source <= 121) || source >= 600) continue;
-            for (int32_t x = 0; x < 800; ++x)
-                ASSERT_EQ(after.at(x, y), before.at(x, source)) << x << "," << y << " moved by " << dy;
-        }
-        repaintAll();
-        ASSERT_TRUE(after.pixels == captureClient().pixels) << "differs from a full repaint";
-        before = after;
+        expectNothingStale("a scroll request");
     }
     // Growing at the end pulls the position back: 442 lines less 34 visible, plus one.
     SendMessageA(mainWindow, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 423), 0);
