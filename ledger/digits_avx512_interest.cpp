@@ -104,20 +104,31 @@ AVX512_HELPER void moveTens(Columns& c)
     }
 }
 
-// The last carries, found at once; false when one reaches column 61.
-AVX512_HELPER bool settleColumns(Columns& c)
+// Carries (step 1) or borrows (step -1) moved at once: a column makes one
+// (`makes`) or passes on the one it receives (`passes`); each column a carry
+// arrives in gains `step`, each it leaves loses ten times `step`. Returns
+// the columns a carry arrives in.
+AVX512_HELPER __mmask64 moveCarries(Columns& c, __mmask64 makes, __mmask64 passes, int16_t step)
 {
-    const __m512i nine = _mm512_set1_epi16(9), one = _mm512_set1_epi16(1), ten = _mm512_set1_epi16(10);
-    const __mmask64 makes =
-        _mm512_kunpackd(_mm512_cmpgt_epu16_mask(c.high, nine), _mm512_cmpgt_epu16_mask(c.low, nine));
-    const __mmask64 passes =
-        _mm512_kunpackd(_mm512_cmpeq_epi16_mask(c.high, nine), _mm512_cmpeq_epi16_mask(c.low, nine));
+    const __m512i one = _mm512_set1_epi16(step), ten = _mm512_set1_epi16(int16_t(10 * step));
     const __mmask64 arriving = _kxor_mask64(_kadd_mask64(_kshiftli_mask64(makes, 1), passes), passes);
     const __mmask64 leaving = _kshiftri_mask64(arriving, 1);
     c.low = _mm512_mask_add_epi16(c.low, __mmask32(arriving), c.low, one);
     c.low = _mm512_mask_sub_epi16(c.low, __mmask32(leaving), c.low, ten);
     c.high = _mm512_mask_add_epi16(c.high, __mmask32(_kshiftri_mask64(arriving, 32)), c.high, one);
     c.high = _mm512_mask_sub_epi16(c.high, __mmask32(_kshiftri_mask64(leaving, 32)), c.high, ten);
+    return arriving;
+}
+
+// The last carries, found at once; false when one reaches column 61.
+AVX512_HELPER bool settleColumns(Columns& c)
+{
+    const __m512i nine = _mm512_set1_epi16(9);
+    const __mmask64 makes =
+        _mm512_kunpackd(_mm512_cmpgt_epu16_mask(c.high, nine), _mm512_cmpgt_epu16_mask(c.low, nine));
+    const __mmask64 passes =
+        _mm512_kunpackd(_mm512_cmpeq_epi16_mask(c.high, nine), _mm512_cmpeq_epi16_mask(c.low, nine));
+    const __mmask64 arriving = moveCarries(c, makes, passes, 1);
     const __mmask32 above60 = 0xe0000000u;
     return (_cvtmask64_u64(arriving) >> 61) == 0 && _mm512_mask_test_epi16_mask(above60, c.high, c.high) == 0;
 }
@@ -206,18 +217,13 @@ AVX512_HELPER Columns onlyBalanceColumns(const Columns& c)
 // sum - balance, both normalised, sum not the smaller: the interest.
 AVX512_HELPER Columns subtractColumns(const Columns& sum, const Columns& balance)
 {
-    const __m512i zero = _mm512_setzero_si512(), one = _mm512_set1_epi16(1), ten = _mm512_set1_epi16(10);
+    const __m512i zero = _mm512_setzero_si512();
     Columns d{_mm512_sub_epi16(sum.low, balance.low), _mm512_sub_epi16(sum.high, balance.high)};
     const __mmask64 makes =
         _mm512_kunpackd(_mm512_cmplt_epi16_mask(d.high, zero), _mm512_cmplt_epi16_mask(d.low, zero));
     const __mmask64 passes =
         _mm512_kunpackd(_mm512_cmpeq_epi16_mask(d.high, zero), _mm512_cmpeq_epi16_mask(d.low, zero));
-    const __mmask64 arriving = _kxor_mask64(_kadd_mask64(_kshiftli_mask64(makes, 1), passes), passes);
-    const __mmask64 leaving = _kshiftri_mask64(arriving, 1);
-    d.low = _mm512_mask_sub_epi16(d.low, __mmask32(arriving), d.low, one);
-    d.low = _mm512_mask_add_epi16(d.low, __mmask32(leaving), d.low, ten);
-    d.high = _mm512_mask_sub_epi16(d.high, __mmask32(_kshiftri_mask64(arriving, 32)), d.high, one);
-    d.high = _mm512_mask_add_epi16(d.high, __mmask32(_kshiftri_mask64(leaving, 32)), d.high, ten);
+    moveCarries(d, makes, passes, -1);
     return d;
 }
 
