@@ -3,8 +3,6 @@
 // takes any byte but zero, and a refusal says why.
 #include <windows.h>
 
-#include <cstring>
-
 #include "clipboard/clipboard_commands.h"
 #include "edit/input.h"
 #include "edit/placement.h"
@@ -15,17 +13,18 @@
 static const char pasteTitle[] = "Can Not Paste";
 static const char tooLong[] = "The length of the data to be pasted exceeds the space available.";
 
-// The clipboard's text into the cleared transfer buffer; false, with the
-// message shown, when it has no size or more than the buffer holds.
-static bool receiveClipboardText()
+// The clipboard's text into the cleared transfer buffer, ending at its
+// first zero byte or at the block's end; its length, or -1 with the message
+// shown when the block has no size or more than the buffer holds.
+static int32_t receiveClipboardText()
 {
     OpenClipboard(mainWindow);
     const HANDLE data = GetClipboardData(CF_TEXT);
     const SIZE_T size = data ? GlobalSize(data) : 0;
     const void* bytes = size > 0 && size <= transferBufferSize ? GlobalLock(data) : nullptr;
+    int32_t length = -1;
     if (bytes) {
-        clearTransferBuffer();
-        std::memcpy(transferBuffer.data(), bytes, size);
+        length = receiveTextBlock(static_cast<const char*>(bytes), size);
         GlobalUnlock(data);
     }
     CloseClipboard();
@@ -33,7 +32,7 @@ static bool receiveClipboardText()
         reportFailure(tooLong, pasteTitle);
     else if (!bytes)
         reportFailure("Can not obtain a handle to the Clipboard memory object.", pasteTitle);
-    return bytes != nullptr;
+    return length;
 }
 
 // Digits only into digit fields, one "+" or "-" into the sign.
@@ -65,11 +64,10 @@ static void placeClipboardText(const ScreenFont& s, const char* text, int32_t n)
 
 void pasteText()
 {
-    if (!IsClipboardFormatAvailable(CF_TEXT) || !receiveClipboardText()) return;
-    const char* text = transferBuffer.data();
-    const int32_t n = static_cast<int32_t>(std::strlen(text));  // the buffer always ends with zero bytes
-    if (n == 0 || editFocus.area == WholeDocument) return;
+    if (!IsClipboardFormatAvailable(CF_TEXT)) return;
+    const int32_t n = receiveClipboardText();
+    if (n <= 0 || editFocus.area == WholeDocument) return;
     const ScreenFont s = openScreenFont();
-    placeClipboardText(s, text, n);
+    placeClipboardText(s, transferBuffer.data(), n);
     closeScreenFont(s);
 }

@@ -8,6 +8,7 @@
 #include "files/document.h"
 #include "files/export.h"
 #include "files/open_document.h"
+#include "files/transfer.h"
 #include "support/ledger_builders.h"
 
 namespace {
@@ -230,3 +231,22 @@ TEST(OpenDocument, RefusedDocumentsLeaveTheLedgerAndSnapshotByteForByte)
 }
 
 }  // namespace
+
+// Pasted text ends at its first zero byte or, when the block has none, at the block's end, even
+// when the block fills the whole buffer; nothing of an earlier use is left behind it.
+TEST(TransferBuffer, AReceivedTextEndsAtItsFirstZeroByteOrTheBlocksEnd)
+{
+    const std::string full(transferBufferSize, '7');
+    const struct {
+        std::string block;
+        int32_t length;
+    } cases[] = {{"12\0zz"s, 2}, {"ab", 2}, {""s + '\0', 0}, {full, transferBufferSize}};
+    for (const auto& c : cases) {
+        transferBuffer.fill('x');
+        EXPECT_EQ(receiveTextBlock(c.block.data(), c.block.size()), c.length) << c.block.size() << " bytes";
+        EXPECT_EQ(std::string(transferBuffer.data(), c.block.size()), c.block);
+        if (c.block.size() < transferBuffer.size()) {
+            EXPECT_EQ(transferBuffer[c.block.size()], 0);
+        }
+    }
+}

@@ -43,9 +43,10 @@ TEST(Clipboard, PasteTakesTheTextAFieldAcceptsAndSaysWhyItRefuses)
         FieldId field;
         std::string typed;   // before the paste; "" leaves the stored text wholly selected
         int32_t selected;    // then Shift+Left this many times
-        std::string pasted;  // "\x01" for a block of more than 1 MiB
+        std::string pasted;
         std::string message, text;
         int32_t caret;
+        size_t block = SIZE_MAX;  // the block's size when not the text and its zero byte
     } cases[] = {
         {transactionFieldId(loan, AmountInteger), "", 0, "123", "", "123", 3},
         {transactionFieldId(loan, AmountFraction), "5", 0, "25", "", "525", 3},
@@ -60,18 +61,22 @@ TEST(Clipboard, PasteTakesTheTextAFieldAcceptsAndSaysWhyItRefuses)
         {transactionFieldId(0, Description), forty, 6, "0123456789", "", forty.substr(0, 34) + "0123456789",
          44},
         {transactionFieldId(0, Description), "ab", 0, "\t\x01\xe9\r\n", "", "ab\t\x01\xe9\r\n", 7},
-        {transactionFieldId(loan, Description), "", 0, "", "", "", 0},  // a zero byte first: nothing
-        {headerFieldId(RateFraction), "", 0, "\x01", length, "", -1},
+        {transactionFieldId(loan, Description), "", 0, "", "", "", 0, 4},  // a zero byte first: nothing
+        {headerFieldId(RateFraction), "", 0, std::string(1048577, '7'), length, "", -1},
+        {transactionFieldId(loan, Description), "", 0, std::string(1048576, '7'), length, "", -1, 1048576},
+        {headerFieldId(RateFraction), "", 0, "7", "Can not obtain a handle to the Clipboard memory object.", "",
+         -1, 0},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "pasting [" << c.pasted << "] after [" << c.typed << "]");
+        SCOPED_TRACE(testing::Message() << "pasting [" << c.pasted.substr(0, 24) << "], " << c.pasted.size()
+                                        << " characters, after [" << c.typed << "]");
         activateField(c.field);
         if (c.typed == "\b")
             pressKey(VK_BACK);
         else if (!c.typed.empty())
             typeText(c.typed);
         for (int32_t k = 0; k < c.selected; ++k) pressKey(VK_LEFT, true);
-        setClipboard(c.pasted.c_str(), c.pasted == "\x01" ? 1048577 : c.pasted.empty() ? 4 : 0);
+        setClipboard(c.pasted.c_str(), c.block);
         const EditFocus before = editFocus;
         static Ledger stored;
         stored = ledger;

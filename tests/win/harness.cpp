@@ -202,10 +202,13 @@ void setClipboard(const char* text, size_t bytes)
     OpenClipboard(mainWindow);
     EmptyClipboard();
     if (text) {
-        const size_t length = std::strlen(text), size = bytes ? bytes : length + 1;
-        const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-        std::memcpy(GlobalLock(block), text, std::min(length, size));
-        GlobalUnlock(block);
+        const size_t length = std::strlen(text), size = bytes == SIZE_MAX ? length + 1 : bytes;
+        HGLOBAL block = nullptr;  // for no bytes: text promised but never rendered, so no memory object
+        if (size > 0) {
+            block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+            std::memcpy(GlobalLock(block), text, std::min(length, size));
+            GlobalUnlock(block);
+        }
         SetClipboardData(CF_TEXT, block);
     }
     CloseClipboard();

@@ -67,6 +67,7 @@ void clickAt(int32_t x, int32_t y);
 
 std::string windowTitle();
 
-// `bytes` bytes (by default the text and its zero byte) as the clipboard's
-// text; no text at all for null.
-void setClipboard(const char* text, size_t bytes = 0);
+// A block of `bytes` bytes (by default the text and its zero byte) holding
+// the text as the clipboard's text (0: offered, but with no memory object);
+// no text at all for null.
+void setClipboard(const char* text, size_t bytes = SIZE_MAX);
