@@ -115,6 +115,8 @@ TEST_F(Editing, KeysAndTypingChangeOnlyTheEditText)
         {FractionKind, "12345", 5, 0, 0, 0, "~", "12345", 5, 0, 0, 0},
         {FractionKind, "12345", 0, 2, 4, 1, "#", "125", 2, 2, 4, 0},
         {FractionKind, "12345", 3, 0, 0, 0, "#~", "125", 2, 0, 0, 0},
+        {IntegerKind, "12345", 3, 0, 0, 0, "#", "1245", 2, 0, 0, 0},  // the digits stay flush right
+        {IntegerKind, "12345", 1, 0, 0, 0, "~", "1345", 1, 0, 0, 0},
         // Left and Right, with Shift growing and shrinking by the character passed over.
         {FractionKind, "12345", 0, 0, 5, 1, "]", "12345", 1, 1, 5, 1},
         {FractionKind, "12345", 0, 0, 5, 1, ">", "12345", 1, 0, 5, 0},

@@ -1,0 +1,206 @@
+// Where the focus goes and what the screen shows on the real window: Escape and Enter, the scroll
+// keys, the whole-document selection, Tab round the end of the table, commits by a click, input into
+// a field scrolled out of view, and the summary after a new rate.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/command_ids.h"
+#include "app/main_window.h"
+#include "edit/focus.h"
+#include "support/ledger_builders.h"
+#include "view/field_geometry.h"
+#include "view/window_layout.h"
+#include "win/harness.h"
+
+namespace {
+
+// 600 pixels of client at 96 dpi: the body from y = 121 in lines of 22, 20 of them visible.
+constexpr int32_t bodyTop = 121, lineHeight = 22, visibleLines = 20;
+
+struct Focus : testing::Test {
+    void SetUp() override { ASSERT_NE(openMainWindow(800, 600), nullptr); }
+    void TearDown() override { closeMainWindow(); }
+};
+
+void scrollTo(int32_t line) { SendMessageA(mainWindow, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, line), 0); }
+
+bool lineInView(int32_t line) { return line >= screen.scrollLine && line < screen.scrollLine + visibleLines; }
+
+// The focus as (field, edit text, caret, selection start, end, shown).
+auto focusOf(const EditFocus& f)
+{
+    return std::tuple(f.area, f.area == Header ? f.headerField : BalanceSign,
+                      f.area == Transactions ? f.transactionIndex : -1,
+                      f.area == Transactions ? f.transactionField : Description, text(f.editText), f.caret,
+                      f.selectionStart, f.selectionEnd, f.selectionShown);
+}
+auto headerSelected(HeaderField field, const std::string& text)
+{
+    return std::tuple(Header, field, -1, Description, text, 0, 0, int32_t(text.size()), 1);
+}
+auto transactionSelected(int32_t index, TransactionField field, const std::string& text)
+{
+    return std::tuple(Transactions, BalanceSign, index, field, text, 0, 0, int32_t(text.size()), 1);
+}
+
+void clickIn(const PixelRect& r) { clickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+
+}  // namespace
+
+// Escape throws the typed digits away and selects the stored ones without a recalculation; Enter
+// stores the padded text and shows it so, all selected.
+TEST_F(Focus, EscapeAndEnterShowTheStoredValueSelected)
+{
+    const int32_t loan = addAmount(ledger, Loan, 1, "12");
+    showLedger();
+    activateField(loan, AmountInteger);
+    typeText("99");
+    std::memset(&ledger.previousTotals, 0x55, sizeof ledger.previousTotals);  // a recalculation replaces it
+    static Ledger before;
+    before = ledger;
+    pressKey(VK_ESCAPE);
+    EXPECT_EQ(focusOf(editFocus), transactionSelected(loan, AmountInteger, std::string(19, '0') + "12"));
+    EXPECT_EQ(std::memcmp(&before, &ledger, sizeof ledger), 0) << "Escape changed the ledger";
+    expectNothingStale("Escape");
+
+    const struct {
+        HeaderField field;
+        const char* typed;
+        std::string shown;
+    } enters[] = {{RateFraction, "5", "5" + std::string(19, '0')},
+                  {BalanceInteger, "7", std::string(20, '0') + "7"},
+                  {BalanceSign, "-", "-"}};
+    for (const auto& e : enters) {
+        activateField(e.field);
+        typeText(e.typed);
+        pressKey(VK_RETURN);
+        EXPECT_EQ(focusOf(editFocus), headerSelected(e.field, e.shown));
+        expectNothingStale("Enter");
+    }
+    EXPECT_EQ(value(ledger.header.beginningBalance), "-000000000000000000007.00000000000000000000");
+}
+
+// The scroll keys move the body and leave the focus as it is, without pulling the body back to it;
+// the next other key first brings the field into view again.
+TEST_F(Focus, ScrollKeysLeaveTheFocusAndTheNextKeyBringsItBack)
+{
+    activateField(0, Description);
+    typeText("rent");
+    const auto focus = focusOf(editFocus);
+    const struct {
+        int32_t key, line;
+    } steps[] = {{VK_NEXT, 19}, {VK_NEXT, 38}, {VK_DOWN, 39}, {VK_END, 423}, {VK_UP, 422},
+                 {VK_PRIOR, 403}, {VK_HOME, 0}, {VK_NEXT, 19}};
+    for (const auto& s : steps) {
+        pressKey(s.key);
+        EXPECT_EQ(screen.scrollLine, s.line) << "key " << s.key;
+        EXPECT_EQ(focusOf(editFocus), focus) << "key " << s.key;
+    }
+    pressKey(VK_LEFT);
+    EXPECT_EQ(screen.scrollLine, 0);
+    EXPECT_EQ(editFocus.caret, 3);
+    expectNothingStale("the field brought back");
+}
+
+// Select All from a header field takes its frame away; then Ctrl keeps the whole document
+// selected, and Page Down or a letter only ends it, with the sign's "+" selected and no inversion left.
+TEST_F(Focus, KeysEndTheWholeDocumentSelectionAndDoNothingElse)
+{
+    scrollTo(5);
+    for (int32_t key : {VK_NEXT, int32_t('A')}) {
+        activateField(RateFraction);
+        command(IDM_EDIT_SELECT_ALL);
+        expectNothingStale("Select All from the rate");
+        pressKey(VK_CONTROL);
+        EXPECT_EQ(editFocus.area, WholeDocument);
+        pressKey(key);
+        EXPECT_EQ(focusOf(editFocus), headerSelected(BalanceSign, "+")) << "key " << key;
+        EXPECT_EQ(screen.scrollLine, 5) << "key " << key;
+        expectNothingStale("leaving the whole document");
+    }
+}
+
+// Tab from the last transaction's amount fraction goes round to the first description and scrolls
+// back to it.
+TEST_F(Focus, TabFromTheLastAmountGoesBackToTheFirstTransaction)
+{
+    const int32_t last = addAmount(ledger, Payment, 32, "3");
+    showLedger();
+    scrollTo(380);
+    activateField(last, AmountFraction);
+    pressKey(VK_TAB);  // an empty description: the key-down wrapper hides its empty selection
+    EXPECT_EQ(focusOf(editFocus), std::tuple(Transactions, BalanceSign, 0, Description, "", 0, 0, 0, 0));
+    EXPECT_EQ(screen.scrollLine, 0);
+    expectNothingStale("Tab round the table");
+}
+
+// A click commits what was typed and selects the clicked field whole; a click on the summary goes
+// to the first transaction; a click ends the whole-document selection and its inversion.
+TEST_F(Focus, AClickCommitsAndSelectsTheClickedField)
+{
+    activateField(RateFraction);
+    typeText("5");
+    clickIn(headerRects.balanceInteger);
+    EXPECT_EQ(text(ledger.header.ratePerPeriod), "5" + std::string(19, '0'));
+    EXPECT_EQ(focusOf(editFocus), headerSelected(BalanceInteger, std::string(21, '0')));
+    expectNothingStale("a click after typing the rate");
+
+    scrollTo(423);  // summary lines only
+    clickAt(400, bodyTop + 5 * lineHeight + 7);
+    EXPECT_EQ(focusOf(editFocus), transactionSelected(0, Description, ""));
+    EXPECT_EQ(screen.scrollLine, 0);
+    expectNothingStale("a click on the summary");
+
+    command(IDM_EDIT_SELECT_ALL);
+    clickIn(headerRects.balanceFraction);
+    EXPECT_EQ(focusOf(editFocus), headerSelected(BalanceFraction, std::string(20, '0')));
+    expectNothingStale("a click after Select All");
+}
+
+// Typing or pasting into a field scrolled out of view brings it back, also when the input is refused.
+TEST_F(Focus, InputIntoAFieldOutOfViewBringsItBack)
+{
+    const int32_t loan = addAmount(ledger, Loan, 1, "4");
+    showLedger();
+    const int32_t amountLine = 12 * loan + 9;
+    activateField(loan, AmountInteger);
+    answerBoxesWith(IDOK);
+    const struct {
+        int32_t away;       // the body's first line before the input: the field below or above it
+        const char* typed;  // or pasted, after a "v"
+        std::string after;
+    } inputs[] = {{423, "x", std::string(20, '0') + "4"}, {0, "8", "8"}, {423, "v12", "812"}, {0, "vab", "812"}};
+    for (const auto& in : inputs) {
+        scrollTo(in.away);
+        ASSERT_FALSE(lineInView(amountLine));
+        if (in.typed[0] == 'v') {
+            setClipboard(in.typed + 1);
+            command(IDM_EDIT_PASTE);
+        } else {
+            typeText(in.typed);
+        }
+        EXPECT_TRUE(lineInView(amountLine)) << in.typed;
+        EXPECT_EQ(text(editFocus.editText), in.after) << in.typed;
+        expectNothingStale(in.typed);
+    }
+    EXPECT_EQ(boxes.title + "|" + std::to_string(boxes.count), "Can Not Paste|1") << "the pasted letters";
+}
+
+// A new rate changes every interest amount: the summary's interest rows, its totals and the ending
+// balance are repainted wherever the body stands.
+TEST_F(Focus, ANewRateRepaintsTheSummary)
+{
+    setBeginningBalance(ledger, '+', "1000");
+    addAmount(ledger, Loan, 7, "250");
+    showLedger();
+    const char* rates[] = {"01", "2", "0003"};
+    int32_t k = 0;
+    for (int32_t line : {390, 410, 431}) {
+        scrollTo(line);
+        activateField(RateFraction);
+        typeText(rates[k++]);
+        pressKey(VK_RETURN);
+        expectNothingStale("a new rate");
+    }
+}
