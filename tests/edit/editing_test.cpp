@@ -1,48 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "edit/commit_store.h"
 #include "edit/focus.h"
 #include "edit/navigation.h"
 #include "support/ledger_builders.h"
 
-TEST(Editing, CommitStoresPaddedTextAndKeepsTheOldBytes)
-{
-    auto l = newLedger();
-    const int32_t loan = addAmount(*l, Loan, 2, "7", "5");
-    const struct {
-        FieldId field;
-        std::string text, stored;
-        int32_t compared;
-    } cases[] = {
-        {headerFieldId(BalanceInteger), "12", std::string(19, '0') + "12", 22},
-        {headerFieldId(RateFraction), "05", "05" + std::string(18, '0'), 21},
-        {headerFieldId(BalanceFraction), "", std::string(20, '0'), 21},
-        {headerFieldId(BalanceSign), "", "+", 2},
-        {headerFieldId(BalanceSign), "-", "-", 2},
-        {transactionFieldId(loan, AmountInteger), "123", std::string(18, '0') + "123", 22},
-        {transactionFieldId(loan, AmountFraction), "25", "25" + std::string(18, '0'), 21},
-        {transactionFieldId(0, Description), "Rent \xe9", "Rent \xe9", 0},
-    };
-    for (const auto& c : cases) {
-        EditFocus f{}, stored{};
-        loadField(f, *l, c.field);
-        const std::string before = f.editText.data();
-        f.editText = {};
-        std::memcpy(f.editText.data(), c.text.data(), c.text.size());
-        std::array<char, 128> saved;
-        saved.fill('x');
-        ASSERT_EQ(storeEditText(f, *l, saved), c.compared) << c.text;
-        loadField(stored, *l, c.field);
-        EXPECT_EQ(text(stored.editText), c.stored);
-        if (c.compared == 0) continue;
-        EXPECT_EQ(std::string(saved.data(), 128), before + std::string(128 - before.size(), 0));
-        EXPECT_EQ(storedFieldChanged(f, *l, saved, c.compared), before != c.stored);
-        restoreStoredField(f, *l, saved, c.compared);
-        EXPECT_FALSE(storedFieldChanged(f, *l, saved, c.compared));
-    }
-}
-
-TEST(Editing, TabCycleScrollKeysAndKeepingALineVisible)
+TEST(Editing, TabGoesRoundEachArea)
 {
     auto l = newLedger();
     const int32_t loan = addAmount(*l, Payment, 32, "1");  // the last transaction
@@ -66,17 +28,6 @@ TEST(Editing, TabCycleScrollKeysAndKeepingALineVisible)
     f.area = Transactions;
     EXPECT_EQ(std::tuple(shiftTabTarget(f).area, fieldLine(2, Description), fieldLine(1023, AmountFraction)),
               std::tuple(Header, 24, 12285));
-    // 20 visible lines: line 69 becomes the 20th, then line 24 the first.
-    EXPECT_EQ(std::tuple(keepLineVisible(0, 69, 20), keepLineVisible(50, 24, 20), keepLineVisible(50, 60, 20),
-                         keepLineVisible(0, 5, 0)),
-              std::tuple(50, 24, 50, 5));
-    const struct {
-        int32_t key, from, visible, max, to;
-    } keys[] = {{KeyDown, 0, 20, 423, 1},     {KeyUp, 0, 20, 423, 0},      {KeyPageDown, 0, 20, 423, 19},
-                {KeyPageUp, 30, 20, 423, 11}, {KeyPageDown, 0, 0, 443, 1}, {KeyEnd, 5, 20, 423, 423},
-                {KeyHome, 99, 20, 423, 0},    {KeyEnd, 0, 900, 0, 0},      {KeyPageDown, 420, 20, 423, 423}};
-    for (const auto& k : keys)
-        EXPECT_EQ(scrollKeyTarget(k.key, k.from, k.visible, k.max), k.to) << k.key << " from " << k.from;
 }
 
 TEST(Editing, AClickSelectsTheFieldUnderThePointer)

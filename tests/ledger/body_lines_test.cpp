@@ -1,30 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "ledger/body_lines.h"
 #include "support/ledger_builders.h"
-
-TEST(BodyLines, SummaryRowsInOrder)
-{
-    for (auto [ni, nl, np] : {std::tuple{32, 0, 0}, {2, 3, 1}, {1, 500, 7}}) {
-        // A heading, its amount rows, count, total label and total per type.
-        std::vector<std::pair<int32_t, int32_t>> rows{{BalancingHeading, 0}};
-        const int32_t counts[] = {ni, nl, np};
-        for (int32_t s = 0; s < 3; ++s) {
-            const int32_t heading = InterestAmountsHeading + 5 * s;
-            rows.push_back({heading, 0});
-            for (int32_t k = 0; k < counts[s]; ++k) rows.push_back({heading + 1, k});
-            for (int32_t k = 2; k < 5; ++k) rows.push_back({heading + k, 0});
-        }
-        for (int32_t row = TransactionTotalLabel; row <= TransactionCountRow; ++row) rows.push_back({row, 0});
-        ASSERT_EQ(int32_t(rows.size()), ni + nl + np + fixedSummaryLines);
-        for (int32_t o = 0; o < int32_t(rows.size()); ++o)
-            EXPECT_EQ(std::pair(int32_t(summaryLine(o, ni, nl, np).row), summaryLine(o, ni, nl, np).ordinal),
-                      rows[o])
-                << o;
-    }
-}
 
 // The report's texts are checked byte for byte with the report; here the
 // two places where the screen differs, and the walker's shortcut through

@@ -212,32 +212,18 @@ TEST_F(Editing, ARefusedValueIsRolledBackWithItsMessage)
     }
 }
 
-// The loan of slot 1 changed from 0 to 100 with the body at line 12: its new balance and the next old
-// balance change, each in one integer tail; an unchanged commit repaints nothing. Then, on 1024
-// transactions, a change of the first loan repaints only visible cells, and none is left stale.
-TEST_F(Editing, ACommitRepaintsOnlyTheChangedTails)
+// An unchanged commit repaints nothing (the changed cells themselves are checked natively). On 1024
+// transactions a change of the first loan repaints only visible cells, and none is left stale.
+TEST_F(Editing, ACommitRepaintsOnlyWhatChangedAndIsVisible)
 {
     const int32_t loan = addAmount(ledger, Loan, 1, "0");
     showLedger();
-    SendMessageA(mainWindow, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 12), 0);
     activateField(loan, AmountInteger);
     recordPaints();
     ASSERT_TRUE(commitActiveField(CommitByEnter));
     EXPECT_EQ(paints.size(), 0u) << "an unchanged value";
-    typeText("100");
-    recordPaints();
-    ASSERT_TRUE(commitActiveField(CommitByEnter));
-    ASSERT_EQ(paints.size(), 2u);
-    const TextMeasures t = measureScreenText();
-    const ValueCells cells = valueCells(bodyColumn(screen, t), screen.lineHeight, t);
-    for (int32_t k = 0; k < 2; ++k)  // "000000000000000000000" to "...100": from digit 19 on
-        EXPECT_EQ(std::tuple(paints[k].left, paints[k].top, paints[k].right),
-                  std::tuple(cells.integer.left + t.charHeight + t.intWidth * 18 / 21,
-                             lineTop(k ? 29 : 23) + 1, cells.integer.right - 1));
-    expectNothingStale("the loan's commit");
 
-    // On 1024 transactions a new beginning balance changes every balance and interest amount; at the
-    // top and in the middle of the body only visible cells are repainted.
+    // A new beginning balance changes every balance and interest amount.
     setFraction(ledger.header.ratePerPeriod, "01");
     for (int32_t i = 1; ledger.count < maxTransactions; ++i)
         addAmount(ledger, i % 3 ? Loan : Payment, 1 + i % 32, "7");

@@ -64,21 +64,30 @@ TEST_F(Focus, EscapeAndEnterShowTheStoredValueSelected)
     EXPECT_EQ(std::memcmp(&before, &ledger, sizeof ledger), 0) << "Escape changed the ledger";
     expectNothingStale("Escape");
 
+    const std::string zeros(21, '0');
     const struct {
-        HeaderField field;
+        FieldId field;
         const char* typed;
         std::string shown;
-    } enters[] = {{RateFraction, "5", "5" + std::string(19, '0')},
-                  {BalanceInteger, "7", std::string(20, '0') + "7"},
-                  {BalanceSign, "-", "-"}};
+    } enters[] = {{headerFieldId(RateFraction), "5", "5" + zeros.substr(2)},
+                  {headerFieldId(BalanceInteger), "7", zeros.substr(1) + "7"},
+                  {headerFieldId(BalanceFraction), "", zeros.substr(1)},
+                  {headerFieldId(BalanceSign), "-", "-"},
+                  {transactionFieldId(loan, AmountInteger), "123", zeros.substr(3) + "123"},
+                  {transactionFieldId(loan, AmountFraction), "25", "25" + zeros.substr(3)},
+                  {transactionFieldId(loan, Description), "Rent \xe9", "Rent \xe9"}};
     for (const auto& e : enters) {
         activateField(e.field);
+        pressKey(VK_BACK);  // empties a selected field
         typeText(e.typed);
         pressKey(VK_RETURN);
-        EXPECT_EQ(focusOf(editFocus), headerSelected(e.field, e.shown));
+        EXPECT_EQ(focusOf(editFocus), e.field.area == Header
+                                          ? headerSelected(e.field.headerField, e.shown)
+                                          : transactionSelected(loan, e.field.transactionField, e.shown));
         expectNothingStale("Enter");
     }
     EXPECT_EQ(value(ledger.header.beginningBalance), "-000000000000000000007.00000000000000000000");
+    EXPECT_EQ(value(ledger.table[loan].amount), "+000000000000000000123.25000000000000000000");
 }
 
 // The scroll keys move the body and leave the focus as it is, without pulling the body back to it;
