@@ -38,7 +38,15 @@ if ! window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tarnwell$'
     echo "The Tarnwell window did not appear" >&2
     exit 1
 fi
-# The window is mapped before its first paint has reached the X server.
-sleep 1
-import -window "$window" "$shot"
+# The window is mapped before its first paint has reached the X server:
+# shots are taken until one shows the ledger's text (more than the frame's
+# few colours) and the next one is the same picture.
+previous=
+for _ in $(seq 120); do
+    import -window "$window" "$shot"
+    current=$(convert "$shot" -format '%k %#' info:)
+    [[ ${current%% *} -gt 8 && $current == "$previous" ]] && break
+    previous=$current
+    sleep 0.25
+done
 echo "Screenshot of Tarnwell saved to $shot"

@@ -98,13 +98,16 @@ trap 'rm -f "$settings"' EXIT
     fi
 } >"$settings"
 
-# regedit fails now and then on a fresh prefix; once more is enough.
+# regedit fails now and then on a fresh prefix, while Wine is still
+# finishing its first start; each try waits for the server to end first.
 import_settings() {
+    wineserver -w
     wine regedit "$(winepath -w "$settings" 2>/dev/null)" >/dev/null 2>&1 && wineserver -w
 }
-if ! import_settings; then
+for try in 1 2 3 4; do
+    import_settings && break
+    [[ $try -lt 4 ]] || { echo "Can not import the Wine settings into $prefix" >&2; exit 1; }
     echo "regedit failed; retrying" >&2
-    import_settings || { echo "Can not import the Wine settings into $prefix" >&2; exit 1; }
-fi
+done
 install_marlett
 touch "$ready"
