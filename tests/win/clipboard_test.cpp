@@ -41,8 +41,8 @@ TEST(Clipboard, PasteTakesTheTextAFieldAcceptsAndSaysWhyItRefuses)
                       forty(40, 'd');
     const struct {
         FieldId field;
-        std::string typed;   // before the paste; "" leaves the stored text wholly selected
-        int32_t selected;    // then Shift+Left this many times
+        std::string typed;  // before the paste; "" leaves the stored text wholly selected
+        int32_t selected;   // then Shift+Left this many times
         std::string pasted;
         std::string message, text;
         int32_t caret;
@@ -64,8 +64,8 @@ TEST(Clipboard, PasteTakesTheTextAFieldAcceptsAndSaysWhyItRefuses)
         {transactionFieldId(loan, Description), "", 0, "", "", "", 0, 4},  // a zero byte first: nothing
         {headerFieldId(RateFraction), "", 0, std::string(1048577, '7'), length, "", -1},
         {transactionFieldId(loan, Description), "", 0, std::string(1048576, '7'), length, "", -1, 1048576},
-        {headerFieldId(RateFraction), "", 0, "7", "Can not obtain a handle to the Clipboard memory object.", "",
-         -1, 0},
+        {headerFieldId(RateFraction), "", 0, "7", "Can not obtain a handle to the Clipboard memory object.",
+         "", -1, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "pasting [" << c.pasted.substr(0, 24) << "], " << c.pasted.size()

@@ -99,8 +99,8 @@ TEST_F(Focus, ScrollKeysLeaveTheFocusAndTheNextKeyBringsItBack)
     const auto focus = focusOf(editFocus);
     const struct {
         int32_t key, line;
-    } steps[] = {{VK_NEXT, 19}, {VK_NEXT, 38}, {VK_DOWN, 39}, {VK_END, 423}, {VK_UP, 422},
-                 {VK_PRIOR, 403}, {VK_HOME, 0}, {VK_NEXT, 19}};
+    } steps[] = {{VK_NEXT, 19}, {VK_NEXT, 38},   {VK_DOWN, 39}, {VK_END, 423},
+                 {VK_UP, 422},  {VK_PRIOR, 403}, {VK_HOME, 0},  {VK_NEXT, 19}};
     for (const auto& s : steps) {
         pressKey(s.key);
         EXPECT_EQ(screen.scrollLine, s.line) << "key " << s.key;
@@ -119,8 +119,16 @@ TEST_F(Focus, KeysEndTheWholeDocumentSelectionAndDoNothingElse)
     scrollTo(5);
     for (int32_t key : {VK_NEXT, int32_t('A')}) {
         activateField(RateFraction);
+        const Capture plain = captureClient();
         command(IDM_EDIT_SELECT_ALL);
         expectNothingStale("Select All from the rate");
+        const Capture whole = captureClient();
+        int32_t inverted = 0;  // below the rule under the header, across the ledger's block
+        for (int32_t y = bodyTop - 10; y < whole.height; ++y)
+            for (int32_t x = screen.blockLeft; x < screen.blockRight; ++x)
+                inverted += plain.at(x, y) != whole.at(x, y);
+        EXPECT_GT(inverted, (whole.height - bodyTop) * (screen.blockRight - screen.blockLeft) / 3)
+            << "the body inverted";
         pressKey(VK_CONTROL);
         EXPECT_EQ(editFocus.area, WholeDocument);
         pressKey(key);
@@ -179,7 +187,8 @@ TEST_F(Focus, InputIntoAFieldOutOfViewBringsItBack)
         int32_t away;       // the body's first line before the input: the field below or above it
         const char* typed;  // or pasted, after a "v"
         std::string after;
-    } inputs[] = {{423, "x", std::string(20, '0') + "4"}, {0, "8", "8"}, {423, "v12", "812"}, {0, "vab", "812"}};
+    } inputs[] = {
+        {423, "x", std::string(20, '0') + "4"}, {0, "8", "8"}, {423, "v12", "812"}, {0, "vab", "812"}};
     for (const auto& in : inputs) {
         scrollTo(in.away);
         ASSERT_FALSE(lineInView(amountLine));

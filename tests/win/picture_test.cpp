@@ -1,12 +1,11 @@
 // The whole picture: what the window paints compared pixel for pixel with what it should show,
 // drawn here without the painters: every line's text taken from the report (checked byte for byte
-// natively), at the positions the layout gives, with the boxes, rules, the header, the active
-// field's frame, caret and selection, and the select-all bands.
+// natively), at the positions the layout gives, with the boxes, rules, the header, and the active
+// field's frame, caret and selection.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "app/command_ids.h"
 #include "app/main_window.h"
 #include "clipboard/report.h"
 #include "edit/focus.h"
@@ -93,26 +92,6 @@ struct Picture {
         box({c.fraction.left, top, c.fraction.right, b}, fraction, false,
             isActiveTransactionField(editFocus, i, AmountFraction), false);
     }
-
-    // The bands of the select-all inversion over one body line.
-    void bands(const std::string& s, int32_t top, int32_t k, bool amountBoxes) const
-    {
-        const int32_t y = textY(top), left = screen.blockLeft, ch = t.charHeight;
-        const ValueCells c = valueCells(x0, screen.lineHeight, t);
-        if (s.size() == 65 && s[40] == '.' && amountBoxes) {
-            invert(left, x0 + screen.lineHeight + ch - 1, y);
-            invert(c.integer.left + 2, c.integer.right - 2, y);
-            invert(c.point.left + 1, c.point.right - 1, y);
-            invert(c.fraction.left + 2, c.fraction.right - 2, y);
-        } else if (s.size() == 65 && s[40] == '.') {
-            invert(left, screen.blockRight, y);
-        } else if (k == 0) {
-            invert(left, x0 - 1, y);
-            invert(x0 + 2, x0 + ch + width(s.substr(12)), y);
-        } else {
-            invert(left, k < 0 ? left + width(s) : x0 + width(s.substr(10)), y);
-        }
-    }
 };
 
 std::vector<std::string> reportLines()
@@ -160,7 +139,6 @@ Capture expectedPicture()
         if (y >= screen.bodyTop && y < h) p.line(screen.blockLeft, y, screen.blockRight, y);
     }
     const std::vector<std::string> lines = reportLines();
-    const bool whole = editFocus.area == WholeDocument;
     for (int32_t n = screen.scrollLine; n < int32_t(lines.size()) && lineTop(n) < h; ++n) {
         const std::string& s = lines[n];
         const int32_t top = lineTop(n), i = n / 12, k = n < 12 * ledger.count ? n % 12 : -1;
@@ -178,7 +156,6 @@ Capture expectedPicture()
             else
                 p.text(p.x0, p.textY(top), s.substr(10));
         }
-        if (whole) p.bands(s, top, k, amountBoxes);
     }
     SelectObject(dc, oldFont);
     DeleteObject(font);
@@ -222,9 +199,5 @@ TEST(Picture, TheWindowShowsTheLedgerItsSummaryAndTheFocus)
         SendMessageA(mainWindow, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 12 * ledger.count + scroll), 0);
         expectPicture("the summary");
     }
-    command(IDM_EDIT_SELECT_ALL);
-    expectPicture("the whole document selected at the summary");
-    SendMessageA(mainWindow, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 0), 0);
-    expectPicture("the whole document selected at the top");
     closeMainWindow();
 }
