@@ -3,7 +3,7 @@
 #include "app/command_ids.h"
 #include "app/handlers.h"
 #include "ledger/body_lines.h"
-#include "edit/input.h"
+#include "edit/focus.h"
 #include "ledger/adding.h"
 #include "view/field_geometry.h"
 #include "view/messages.h"

@@ -1,6 +1,7 @@
 // The key-down wrapper: the edit subsystem handles the key; here the active
 // field is brought into view first and an empty selection is never shown.
 #include "app/handlers.h"
+#include "edit/focus.h"
 #include "edit/input.h"
 #include "edit/navigation.h"
 

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "clipboard/clipboard_commands.h"
-#include "edit/input.h"
+#include "edit/focus.h"
 #include "edit/placement.h"
 #include "files/transfer.h"
 #include "view/messages.h"

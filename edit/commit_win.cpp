@@ -5,7 +5,6 @@
 #include "edit/edit_text.h"
 #include "edit/field_repaint.h"
 #include "edit/focus.h"
-#include "edit/input.h"
 #include "ledger/recalculate.h"
 #include "view/messages.h"
 #include "view/refresh.h"

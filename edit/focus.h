@@ -22,6 +22,10 @@ void activateField(const FieldId& field);
 void activateField(HeaderField field);
 void activateField(int32_t transactionIndex, TransactionField field);
 
+// Win32: scrolls the body so that the active transaction field's line is
+// among the visible lines; header fields never scroll.
+void keepActiveFieldVisible();
+
 // Win32: ends the whole-document selection on the beginning-balance sign
 // and repaints the sign box and the body.
 void leaveWholeDocument();

@@ -1,6 +1,7 @@
 // The repaints that go with a change of the active field.
 #include "edit/field_repaint.h"
 #include "edit/focus.h"
+#include "edit/navigation.h"
 #include "view/field_geometry.h"
 #include "view/window_layout.h"
 
@@ -27,6 +28,14 @@ void activateField(HeaderField field) { activateField(headerFieldId(field)); }
 void activateField(int32_t transactionIndex, TransactionField field)
 {
     activateField(transactionFieldId(transactionIndex, field));
+}
+
+void keepActiveFieldVisible()
+{
+    if (editFocus.area != Transactions) return;
+    const int32_t old = screen.scrollLine;
+    const int32_t line = keepLineVisible(old, fieldLine(), visibleLineCount());
+    if (line != old) moveBody(old, line);
 }
 
 void leaveWholeDocument()

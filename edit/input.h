@@ -11,10 +11,6 @@
 // and does nothing else. Edit > Cut and Delete call it with Delete.
 void handleKeyDown(int32_t key);
 
-// Scrolls the body so that the active transaction field's line is among
-// the visible lines; header fields never scroll.
-void keepActiveFieldVisible();
-
 // A character message: typed into the active field when it accepts the
 // character and has room; refused silently otherwise.
 void enterCharacter(uint32_t code);

@@ -19,14 +19,6 @@ static_assert(KeyDown == VK_DOWN && KeyDelete == VK_DELETE);
 // Read when the key is handled, not from the message.
 static bool shiftHeld() { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
 
-void keepActiveFieldVisible()
-{
-    if (editFocus.area != Transactions) return;
-    const int32_t old = screen.scrollLine;
-    const int32_t line = keepLineVisible(old, fieldLine(), visibleLineCount());
-    if (line != old) moveBody(old, line);
-}
-
 // The span from `lo` to `hi` widened to a shown selection's edges.
 static void widenToSelection(const ScreenFont& s, const ActiveText& a, int32_t& lo, int32_t& hi)
 {

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "edit/field_repaint.h"
+#include "edit/focus.h"
 #include "edit/input.h"
 #include "edit/placement.h"
 #include "ledger/edit_focus.h"
