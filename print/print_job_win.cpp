@@ -1,13 +1,11 @@
 #include "print/print_job.h"
 
+#include <windows.h>
 #include <commdlg.h>
 
 #include "print/report_body.h"
-#include "view/font.h"
 #include "view/messages.h"
 #include "view/window_handle.h"
-
-int32_t pageCounter = 0;
 
 // Kept for the whole run: the dialog gets back the printer and settings it
 // returned last time, so it reopens on them. Only the size, owner, flags
@@ -15,30 +13,6 @@ int32_t pageCounter = 0;
 static PRINTDLGA printRequest{};
 
 static void reportPrintFailure(const char* text) { reportFailure(text, "Can Not Print"); }
-
-PrinterMeasures measurePrinter(HDC dc)
-{
-    return {GetDeviceCaps(dc, LOGPIXELSY), GetDeviceCaps(dc, PHYSICALWIDTH),
-            GetDeviceCaps(dc, PHYSICALHEIGHT), GetDeviceCaps(dc, PHYSICALOFFSETX),
-            GetDeviceCaps(dc, PHYSICALOFFSETY)};
-}
-
-void printPageFooter(HDC dc)
-{
-    SetBkMode(dc, TRANSPARENT);
-    const PrinterMeasures sheet = measurePrinter(dc);
-    const FontSelection font = selectLedgerFont(dc);
-    char text[32];
-    const int32_t length = wsprintfA(text, "%s%i", "Page ", pageCounter);
-    SIZE size{};
-    GetTextExtentPoint32A(dc, text, length, &size);
-    const FooterPlace place = footerPlace(sheet, size.cy);
-    SetTextAlign(dc, TA_CENTER | TA_TOP);
-    TextOutA(dc, place.x, place.y, text, length);
-    SetTextAlign(dc, TA_LEFT | TA_TOP);
-    ++pageCounter;
-    releaseLedgerFont(dc, font);
-}
 
 // The print dialog; the printer's context, or null when the user cancelled
 // or the dialog failed (`chosen` false) or no context came back.
@@ -78,8 +52,6 @@ static bool startJob(HDC dc)
 static bool printPages(HDC dc)
 {
     const HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-    pageCounter = 1;
-    printPageFooter(dc);
     printReportBody(dc);
     const bool ended = EndPage(dc) > 0;
     if (ended)

@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-// Prints every body line of the stored ledger (never an edit in progress)
-// onto `dc`, whose first page is started and has its footer. Ends and
-// starts the further pages itself and leaves the last one open.
+// Prints every page of the report of the stored ledger (never an edit in
+// progress) onto `dc`, whose first page is started: its footer, with the
+// page counter from 1, then the body lines, ending and starting the
+// further pages with their footers and leaving the last one open.
 void printReportBody(HDC dc);

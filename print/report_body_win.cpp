@@ -3,7 +3,7 @@
 #include "ledger/body_lines.h"
 #include "ledger/ledger.h"
 #include "print/page_layout.h"
-#include "print/print_job.h"
+#include "print/page_footer.h"
 #include "view/draw.h"
 #include "view/font.h"
 #include "view/layout.h"
@@ -62,6 +62,8 @@ static void nextSheet(HDC dc, HFONT font)
 
 void printReportBody(HDC dc)
 {
+    pageCounter = 1;
+    printPageFooter(dc);
     const FontSelection font = selectLedgerFont(dc);
     beginLedgerText(dc);
     const ReportColumns c = measureReport(dc);
