@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/main_window.h"
+#include "view/window_handle.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
 {
@@ -11,7 +12,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     if (!window) return 0;  // WM_CREATE refused it and has told the user
     ShowWindow(window, show);
     UpdateWindow(window);
-    const HACCEL accelerators = LoadAcceleratorsA(instance, "Tarnwell");
+    const HACCEL accelerators = LoadAcceleratorsA(instance, programName);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {  // 0 at WM_QUIT; -1 (no queue) ends it too
         if (TranslateAcceleratorA(window, accelerators, &message)) continue;

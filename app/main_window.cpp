@@ -4,9 +4,9 @@
 #include "view/messages.h"
 #include "edit/input.h"
 #include "view/paint.h"
+#include "view/window_handle.h"
 #include "view/window_layout.h"
 
-static const char className[] = "Tarnwell";
 
 bool registerMainWindowClass(HINSTANCE instance)
 {
@@ -14,19 +14,19 @@ bool registerMainWindowClass(HINSTANCE instance)
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = mainWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, "Tarnwell");
+    windowClass.hIcon = LoadIconA(instance, programName);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszMenuName = "Tarnwell";
-    windowClass.lpszClassName = className;
+    windowClass.lpszMenuName = programName;
+    windowClass.lpszClassName = programName;
     if (RegisterClassA(&windowClass)) return true;
-    reportStartupFailure("Can not register class", "Tarnwell");
+    reportStartupFailure("Can not register class", programName);
     return false;
 }
 
 HWND createMainWindow(HINSTANCE instance)
 {
-    return CreateWindowExA(0, className, "Tarnwell", WS_OVERLAPPEDWINDOW | WS_VSCROLL, CW_USEDEFAULT,
+    return CreateWindowExA(0, programName, programName, WS_OVERLAPPEDWINDOW | WS_VSCROLL, CW_USEDEFAULT,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
 }
 

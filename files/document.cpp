@@ -33,9 +33,8 @@ static char* putSignedAmount(char* out, const SignedAmount& a)
 
 static char* putHeader(char* out, const Ledger& l)
 {
-    static constexpr char magic[4] = {'A', 'B', 'C', 'D'};
-    std::memcpy(out, magic, 4);
-    out = putLineEnd(out + 4);
+    std::memcpy(out, documentMagic, sizeof documentMagic);
+    out = putLineEnd(out + sizeof documentMagic);
     out = putLineEnd(putCount(out, static_cast<uint32_t>(l.count)));
     out = putSignedAmount(out, l.header.beginningBalance);
     return putLineEnd(put(out, l.header.ratePerPeriod));

@@ -6,6 +6,9 @@
 
 #include "ledger/ledger.h"
 
+// The first four bytes of every ledger document.
+constexpr char documentMagic[4] = {'A', 'B', 'C', 'D'};
+
 constexpr int32_t documentHeaderSize = 86;
 constexpr int32_t documentRecordSize = 104;
 

@@ -27,7 +27,7 @@ void NewLedger()
     TakeSnapshot();
     loadHeaderField(editFocus, ledger, BalanceSign);
     resetScrollToTop();
-    SetWindowTextA(mainWindow, "Tarnwell");
+    SetWindowTextA(mainWindow, programName);
     InvalidateRect(mainWindow, nullptr, TRUE);
     UpdateWindow(mainWindow);
 }

@@ -64,7 +64,7 @@ static bool isDigitField(const char* p, int width)
 // Magic, count (with the room its records need), balance sign and digits, rate.
 static bool checkHeader(const char* data, int32_t size)
 {
-    if (size < 4 || std::memcmp(data, "ABCD", 4) != 0) return false;
+    if (size < 4 || std::memcmp(data, documentMagic, sizeof documentMagic) != 0) return false;
     if (size < documentHeaderSize) return false;
     uint32_t count = countIn(data);
     if (count < static_cast<uint32_t>(defaultTransactionCount) || count > maxTransactions) return false;

@@ -8,3 +8,7 @@
 #include <windows.h>
 
 extern HWND mainWindow;
+
+// The program's name: the window's title while no document is named, its
+// class, and the name of its menu, icon and accelerator resources.
+constexpr char programName[] = "Tarnwell";
