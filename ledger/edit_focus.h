@@ -1,10 +1,11 @@
 // The edit focus: which field of the ledger is active, the text being typed
 // into it with its caret and selection, and the two buffers a commit keeps.
 //
-// Owner: edit/. Exactly one process-wide EditFocus exists for the whole run.
-// The key, character, mouse, clipboard, add, new and open handlers change
-// it; painting and the refresh after a commit only read it. It lives beside
-// the ledger because every layer above reads it.
+// The record lives here, beside the ledger, because every layer above reads
+// it. Exactly one process-wide EditFocus exists for the whole run: the
+// editing handlers (edit/) and the commands that move it (clipboard, add,
+// new, open, select all) change it; painting and the refresh after a
+// commit only read it.
 #pragma once
 
 #include <array>
