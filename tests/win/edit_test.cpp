@@ -79,7 +79,7 @@ TEST_F(Editing, TheWorkedExampleTypedThroughTheMessageLoop)
     EXPECT_EQ(text(ledger.table[0].description), "");
     expectNothingStale("the typed example");
     pressKey(VK_ESCAPE);  // ends the whole-document selection
-    expectPicture("the worked example");
+    expectPicture("worked-example");
 }
 
 // Keys as letters: '<' Left, '>' Right, '[' Shift+Left, ']' Shift+Right, '#' Backspace, '~' Delete;

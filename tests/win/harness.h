@@ -47,9 +47,9 @@ void repaintAll();
 // The screen as a full repaint would draw it: no stale digit, frame, caret or rule.
 void expectNothingStale(const char* step);
 
-// The window's paint compared pixel for pixel with a rendering of what it
-// should show, made without the painters (picture_test.cpp).
-void expectPicture(const char* what);
+// The window's paint compared pixel for pixel with its stored picture
+// `name` (picture_test.cpp).
+void expectPicture(const char* name);
 
 // The ledger changed by a test, recalculated and shown as an opened document.
 void showLedger();
