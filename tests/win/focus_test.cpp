@@ -62,6 +62,8 @@ TEST_F(Focus, EscapeAndEnterShowTheStoredValueSelected)
     pressKey(VK_ESCAPE);
     EXPECT_EQ(focusOf(editFocus), transactionSelected(loan, AmountInteger, std::string(19, '0') + "12"));
     EXPECT_EQ(std::memcmp(&before, &ledger, sizeof ledger), 0) << "Escape changed the ledger";
+    pressKey(VK_RETURN);
+    EXPECT_EQ(std::memcmp(&before, &ledger, sizeof ledger), 0) << "an unchanged value was recalculated";
     expectNothingStale("Escape");
 
     const std::string zeros(21, '0');

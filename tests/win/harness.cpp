@@ -153,24 +153,6 @@ void showLedger()
     repaintAll();
 }
 
-std::vector<RECT> paints;
-static WNDPROC programProc = nullptr;
-
-static LRESULT CALLBACK recordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    RECT r;
-    if (message == WM_PAINT && GetUpdateRect(window, &r, FALSE)) paints.push_back(r);
-    return CallWindowProcA(programProc, window, message, wParam, lParam);
-}
-
-void recordPaints()
-{
-    paints.clear();
-    const auto proc = reinterpret_cast<LONG_PTR>(recordingProc);
-    if (GetWindowLongPtrA(mainWindow, GWLP_WNDPROC) != proc)
-        programProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(mainWindow, GWLP_WNDPROC, proc));
-}
-
 void pressKey(int32_t key, bool shift)
 {
     std::array<BYTE, 256> held{};

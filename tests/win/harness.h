@@ -54,10 +54,6 @@ void expectPicture(const char* name);
 // The ledger changed by a test, recalculated and shown as an opened document.
 void showLedger();
 
-// The rectangle of every paint the window gets while recording.
-extern std::vector<RECT> paints;
-void recordPaints();  // clears the record and starts it; the window keeps it until it closes
-
 // Input as the window procedure gets it: a menu command, a key-down with
 // Shift held or not, characters, a left-button press.
 void command(int32_t id);
