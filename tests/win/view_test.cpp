@@ -1,45 +1,10 @@
-// The ledger font's metrics at 96 dpi on the real window, and scrolling it.
+// Scrolling the real window.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
-#include <vector>
-
-#include "app/command_ids.h"
-#include "app/main_window.h"
-#include "view/field_geometry.h"
 #include "edit/focus.h"
-#include "ledger/ledger.h"
-#include "view/font.h"
-#include "view/layout.h"
+#include "view/window_handle.h"
 #include "view/window_layout.h"
 #include "win/harness.h"
-
-TEST(Metrics, TheLedgerFontAt96DpiGivesTheLineAndPageMetrics)
-{
-    ASSERT_NE(openMainWindow(800, 600), nullptr);
-    const HDC dc = GetDC(mainWindow);
-    const HFONT font = createLedgerFont(dc);
-    LOGFONTA asked{};
-    GetObjectA(font, sizeof asked, &asked);
-    DeleteObject(font);
-    EXPECT_EQ(std::to_string(GetDeviceCaps(dc, LOGPIXELSY)) + " dpi, " + asked.lfFaceName + " " +
-                  std::to_string(asked.lfHeight),
-              "96 dpi, Courier New -13");
-    ReleaseDC(mainWindow, dc);
-    int minimum = -1, maximum = -1;
-    GetScrollRange(mainWindow, SB_VERT, &minimum, &maximum);
-    const std::vector<int32_t> actual = {screen.lineHeight,
-                                         screen.linesPerPage,
-                                         screen.pageGap,
-                                         screen.bodyTop,
-                                         visibleLineCount(),
-                                         maxScrollLine(ledger.bodyLineCount),
-                                         minimum,
-                                         maximum};
-    EXPECT_EQ(actual, (std::vector<int32_t>{22, 34, 20, 121, 20, 423, 0, 423}));
-    closeMainWindow();
-}
 
 // Each request from the previous position: the new position, and the picture a full repaint gives
 // (the header not moved, the body moved by the lines and page gaps crossed, its edges redrawn).
