@@ -1,6 +1,7 @@
 #include "ledger/body_lines.h"
 #include "ledger/edit_focus.h"
 #include "ledger/ledger.h"
+#include "view/body_painter.h"
 #include "view/draw.h"
 #include "view/font.h"
 #include "view/paint.h"
@@ -36,7 +37,8 @@ static void invertLine(HDC dc, const TextMeasures& t, const BodyLine& b, int32_t
 }
 
 // Inversion is its own inverse: this runs once per paint, after every other
-// step, over the same visible lines; the header is not inverted. The loan
+// step, over the same visible lines in the clip box; the header is not
+// inverted. The loan
 // total's label is measured one blank wider than the screen draws it, as
 // the report writes it.
 void paintSelectAll(HDC dc)
@@ -48,10 +50,12 @@ void paintSelectAll(HDC dc)
     LineWalker screenLines = startLineWalk(ledger, LineTexts::Screen);
     LineWalker summaryLines = startLineWalk(ledger, LineTexts::Report);
     BodyLine b;
+    RECT clip;
+    GetClipBox(dc, &clip);
     for (int32_t line = firstVisibleLine(screen); line < ledger.bodyLineCount; ++line) {
         const int32_t top = lineTop(screen, line);
-        if (top < screen.bodyTop) continue;
-        if (top >= screen.clientHeight) break;
+        if (top >= screen.clientHeight || top - 1 >= clip.bottom) break;
+        if (top < screen.bodyTop || !lineInClip(clip, top, screen.lineHeight)) continue;
         describeBodyLine(line < first ? screenLines : summaryLines, line, b);
         invertLine(dc, t, b, textTop(screen, top, t.charHeight));
     }
