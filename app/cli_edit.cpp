@@ -25,6 +25,7 @@ static void transactionIdentifier(const Transaction& t, char (&out)[identifierSi
     out[n - 1] = 0;
 }
 
+// Whether the document opened; when not, Open's title and message are printed.
 static bool opened(const char* path, std::FILE* err)
 {
     const OpenOutcome outcome = openCliDocument(path);
@@ -33,7 +34,8 @@ static bool opened(const char* path, std::FILE* err)
     return false;
 }
 
-static int written(const char* path, std::FILE* err)
+// Save's write of the changed document in place of the file.
+static int writtenBack(const char* path, std::FILE* err)
 {
     if (writeLedgerDocument(ledger, path)) return CliDone;
     printRefusal(err, saveFailureTitle, saveFailureText);
@@ -49,18 +51,18 @@ static int usage(std::FILE* err, const char* what, const char* argument)
 int runNew(const char* const* args, std::FILE*, std::FILE* err)
 {
     std::error_code error;
-    if (std::filesystem::exists(args[0], error) || error) {
+    if (std::filesystem::exists(args[0], error)) {
         std::fprintf(err, "tarnwell-cli: %s is there already; new makes a document only where none is.\n",
                      args[0]);
         return CliRefused;
     }
     makeNewLedger(ledger);
-    return written(args[0], err);
+    return writtenBack(args[0], err);
 }
 
 int runRecalc(const char* const* args, std::FILE*, std::FILE* err)
 {
-    return opened(args[0], err) ? written(args[0], err) : CliRefused;
+    return opened(args[0], err) ? writtenBack(args[0], err) : CliRefused;
 }
 
 // 1 to 32, the periods the Add menu offers, as decimal digits.
@@ -87,11 +89,11 @@ int runAdd(const char* const* args, std::FILE* out, std::FILE* err)
         printRefusal(err, addRefusalTitle, addRefusalText(type));
         return CliRefused;
     }
-    const int status = written(args[0], err);
+    if (writtenBack(args[0], err) != CliDone) return CliRefused;
     char identifier[identifierSize];
     transactionIdentifier(ledger.table[index], identifier);
-    if (status == CliDone) std::fprintf(out, "%s\n", identifier);
-    return status;
+    std::fprintf(out, "%s\n", identifier);
+    return CliDone;
 }
 
 // A field name: a header field, or "PP-NNNN." and a transaction field with
@@ -200,5 +202,5 @@ int runSet(const char* const* args, std::FILE*, std::FILE* err)
         printRefusal(err, refusal.title, refusal.text);
         return CliRefused;
     }
-    return written(args[0], err);
+    return writtenBack(args[0], err);
 }
