@@ -1,6 +1,6 @@
 # The two commands: `make run` and `make test`. Everything else is a step of them.
 SHELL := /bin/bash
-.PHONY: test run native-test fuzz-smoke windows-test bench fuzz clean
+.PHONY: test run native-test fuzz-smoke windows-test bench fuzz clean install uninstall dist windows-programs
 
 test: native-test fuzz-smoke windows-test
 
@@ -46,6 +46,26 @@ run:
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows
 	scripts/run.sh
+
+# The launcher, the programs, the menu entry, the icon and the .tnw type
+# under PREFIX (make install PREFIX=/opt/tarnwell), listed in a manifest
+# that make uninstall removes exactly.
+PREFIX ?= $(HOME)/.local
+install: windows-programs
+	scripts/install.sh "$(PREFIX)"
+
+uninstall:
+	scripts/uninstall.sh "$(PREFIX)"
+
+# build/dist/tarnwell-VERSION.tar.gz: the two programs, README, a sample
+# ledger and their SHA-256 sums.
+dist: windows-programs
+	scripts/dist.sh build/dist
+
+windows-programs:
+	@scripts/deps.sh core windows
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows --target tarnwell tarnwell-cli
 
 clean:
 	rm -rf build

@@ -50,9 +50,7 @@ void AddTransaction(TransactionType type, int32_t period)
     moveCheckMark(type, period);
     int32_t index = 0;
     if (!addTransaction(ledger, type, period, index)) {
-        reportFailure(type == Payment ? "This document already contains the maximum number of transactions."
-                                      : "This document already contains the maximum number of transactions",
-                      "Can Not Enter Transaction");
+        reportFailure(addRefusalText(type), addRefusalTitle);
         return;
     }
     growScrollRange();

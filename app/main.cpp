@@ -1,8 +1,13 @@
 // The entry point: register the class, create and show the window, and run
-// the message loop with the Edit accelerators.
+// the message loop with the Edit accelerators. A document named on the
+// command line (a double-click on a .tnw file) is opened once the window
+// is shown.
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "app/main_window.h"
+#include "files/documents.h"
 #include "view/window_handle.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
@@ -12,6 +17,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     if (!window) return 0;  // WM_CREATE refused it and has told the user
     ShowWindow(window, show);
     UpdateWindow(window);
+    if (__argc > 1) openLedgerAtStart(__argv[1]);
     const HACCEL accelerators = LoadAcceleratorsA(instance, programName);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {  // 0 at WM_QUIT; -1 (no queue) ends it too

@@ -1,10 +1,7 @@
 // Win32: committing the active field's text to the ledger, and Escape.
 #pragma once
 
-#include "ledger/edit_focus.h"
-
-// What committed a field: it decides the words of a refusal.
-enum CommitAction : int32_t { CommitByTab, CommitByShiftTab, CommitByEnter, CommitByClick };
+#include "edit/commit_store.h"
 
 // Writes the field's text into its stored value; when the stored bytes
 // changed, recalculates and refreshes the screen. False when the ledger

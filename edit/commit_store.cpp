@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "edit/edit_text.h"
+#include "ledger/recalculate.h"
 
 // The stored bytes of the field `f` names, terminator included.
 struct StoredBytes {
@@ -63,4 +64,26 @@ bool storedFieldChanged(const EditFocus& f, Ledger& l, const std::array<char, 12
 void restoreStoredField(const EditFocus& f, Ledger& l, const std::array<char, 128>& saved, int32_t n)
 {
     std::memcpy(storedBytes(f, l).bytes, saved.data(), static_cast<std::size_t>(n));
+}
+
+CommitResult commitEditText(const EditFocus& f, Ledger& l, std::array<char, 128>& saved,
+                            TransactionTable& before, int32_t& kept)
+{
+    kept = storeEditText(f, l, saved);
+    if (kept == 0 || !storedFieldChanged(f, l, saved, kept)) return CommitUnchanged;
+    std::memcpy(before.data(), l.table.data(), sizeof(Transaction) * static_cast<std::size_t>(l.count));
+    return RecalculateLedger(l) ? CommitRecalculated : CommitRefused;
+}
+
+static const char balanceTooLarge[] = "The value entered generates a balance that is too large to display.";
+
+CommitRefusal commitRefusal(const EditFocus& f, const Ledger& l, CommitAction action)
+{
+    if (activeFieldKind(f, l) == SignKind) return {"Can Not Enter Sign", balanceTooLarge};
+    const bool fractionByShiftTab =
+        action == CommitByShiftTab && f.area == Transactions && f.transactionField == AmountFraction;
+    return {"Can Not Enter Value",
+            fractionByShiftTab
+                ? "The value entered generates numerical data that is too large for this program."
+                : balanceTooLarge};
 }

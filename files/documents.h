@@ -16,6 +16,10 @@ void saveLedgerFile();
 // recalculated, or refused with its message and the previous ledger kept.
 void openLedgerFile();
 
+// The document named on the program's command line, opened as File > Open
+// opens the file chosen in its dialog; the window shows it or the message.
+void openLedgerAtStart(const char* path);
+
 // File > New: the default document.
 void NewLedger();
 

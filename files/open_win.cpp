@@ -3,6 +3,8 @@
 // snapshot, the focus and the title as they were.
 #include <windows.h>
 
+#include <cstring>
+
 #include "edit/focus.h"
 #include "files/documents.h"
 #include "files/file_dialogs.h"
@@ -53,6 +55,26 @@ void openLedgerFile()
 {
     if (!mayDiscardLedger() || !askOpenPath()) return;
     const OpenOutcome outcome = openFile(currentPath.data());
+    if (outcome != OpenOutcome::Ok) {
+        reportFailure(openMessage(outcome), openFailureTitle);
+        return;
+    }
+    showOpenedLedger();
+}
+
+void openLedgerAtStart(const char* path)
+{
+    if (std::strlen(path) >= currentPath.size()) {
+        reportFailure(openMessage(OpenOutcome::FileHandle), openFailureTitle);
+        return;
+    }
+    // The names the Open dialog would have filled in.
+    std::strcpy(currentPath.data(), path);
+    const char* name = path;
+    for (const char* c = path; *c; ++c)
+        if (*c == '\\' || *c == '/' || *c == ':') name = c + 1;
+    std::strcpy(currentTitle.data(), name);
+    const OpenOutcome outcome = openFile(path);
     if (outcome != OpenOutcome::Ok) {
         reportFailure(openMessage(outcome), openFailureTitle);
         return;

@@ -28,6 +28,12 @@ bool addTransaction(Ledger& l, TransactionType type, int32_t period, int32_t& in
     return true;
 }
 
+const char* addRefusalText(TransactionType type)
+{
+    return type == Payment ? "This document already contains the maximum number of transactions."
+                           : "This document already contains the maximum number of transactions";
+}
+
 void makeNewLedger(Ledger& l)
 {
     resetToDefaultDocument(l);

@@ -13,5 +13,9 @@ int32_t insertionIndex(const Ledger& l, int32_t period);
 // full; otherwise `index` is the new transaction's slot.
 bool addTransaction(Ledger& l, TransactionType type, int32_t period, int32_t& index);
 
+// The refusal of an add to a full table: the loan's text has no final period.
+constexpr const char* addRefusalTitle = "Can Not Enter Transaction";
+const char* addRefusalText(TransactionType type);
+
 // Replaces the ledger with the recalculated default document.
 void makeNewLedger(Ledger& l);

@@ -24,9 +24,11 @@ expect "report magic" "1 |$format" "$(run "$@" report "$tmp/magic.tnw")"
 expect "export magic" "1 |$format" "$(run "$@" export "$tmp/magic.tnw")"
 expect overflow "1 The selected file generates a balance that is too large to display.|" "$(run "$@" check "$tmp/overflow.tnw")"
 expect absent "1 Can not obtain a file handle to the selected file.|" "$(run "$@" check "$tmp/absent.tnw")"
-usage="2 |Usage: tarnwell-cli report|export|check FILE.tnw
+usage="2 |Usage: tarnwell-cli report|export|check|new|recalc FILE.tnw
+       tarnwell-cli add FILE.tnw loan|payment PERIOD
+       tarnwell-cli set FILE.tnw FIELD VALUE
 Try 'tarnwell-cli --help'."
-for args in "" report "print $d" "REPORT $d" "check $d $d" "--help x"; do
+for args in "" report "print $d" "REPORT $d" "check $d $d" "--help x" "new" "add $d loan" "set $d rate"; do
     expect "usage: $args" "$usage" "$(run "$@" $args)"  # split on purpose
 done
 expect help 0 "$(run "$@" --help | head -c 1)"
@@ -42,5 +44,25 @@ line+='"+000000000000000000010.00000000000000000000","=F0001*G0001","+0000000000
 expect "export line 1" "\"Opening balance$(printf '~%.0s' {1..30})$line"$'\r' "$("$@" export "$d" | head -n 1 | tr '\0' '~')"
 for seed in "$seeds"/*.tnw; do
     "$@" report "$seed" >/dev/null && "$@" export "$seed" >/dev/null; expect "$seed" 0 $?
+done
+# The worked example built by commands; then every refusal leaves the file as it was.
+w=$tmp/worked.tnw
+for step in "new $w" "set $w balance-integer 1" "set $w rate 33333333333333333333" "set $w balance-sign -" \
+    "set $w balance-sign +" "add $w payment 2" "set $w 02-0002.amount-integer 2" "recalc $w"; do
+    "$@" $step >/dev/null; expect "$step" 0 $?
+done
+expect "report line 02-0002l" "02-0002l   -     000000000000000000000  .  22222222222222222224  " \
+    "$("$@" report "$w" | tr -d '\r' | grep '^02-0002l')"
+cp "$w" "$tmp/before.tnw"
+nines=999999999999999999999
+for refusal in "1 |Can Not Enter Value: The value entered generates a balance that is too large to display.|set $w balance-integer $nines" \
+    "1 |tarnwell-cli: balance-fraction takes up to 20 digits; \"1.5\" does not fit.|set $w balance-fraction 1.5" \
+    "1 |tarnwell-cli: 01-0001 is an interest transaction: its amount is computed.|set $w 01-0001.amount-fraction 5" \
+    "1 |tarnwell-cli: the document has no transaction 02-0003.|set $w 02-0003.description x" \
+    "2 |tarnwell-cli: not a field name: 02-0002.amount|set $w 02-0002.amount 1" \
+    "2 |tarnwell-cli: not a period from 1 to 32: 0|add $w loan 0" "2 |tarnwell-cli: not loan or payment: Loan|add $w Loan 3" \
+    "1 |tarnwell-cli: $w is there already; new makes a document only where none is.|new $w"; do
+    expect "${refusal##*|}" "${refusal%|*}" "$(run "$@" ${refusal##*|} | head -n 2 | tr '\n' '|' | sed 's/|Try.*//;s/|$//')"
+    cmp -s "$w" "$tmp/before.tnw"; expect "${refusal##*|} left the file" 0 $?
 done
 exit $((failures > 0))
