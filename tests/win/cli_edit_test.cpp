@@ -3,35 +3,13 @@
 // give the same document byte for byte.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "app/cli_run.h"
 #include "app/command_ids.h"
 #include "win/harness.h"
 
-namespace {
-
-std::string scratchFile(const char* name)
-{
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    const std::string path = std::string(folder) + name;
-    DeleteFileA(path.c_str());
-    return path;
-}
-
-std::string bytesOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-}  // namespace
-
 TEST(CliEdit, TheWorkedExampleByCommandsIsTheDocumentTheWindowSaves)
 {
-    const std::string window = scratchFile("window.tnw"), cli = scratchFile("cli.tnw");
+    const std::string window = scratch("window.tnw"), cli = scratch("cli.tnw");
     ASSERT_NE(openMainWindow(), nullptr);
     pressKey(VK_TAB), typeText("1"), pressKey(VK_TAB), pressKey(VK_TAB);
     typeText("33333333333333333333"), pressKey(VK_RETURN);
@@ -55,7 +33,7 @@ TEST(CliEdit, TheWorkedExampleByCommandsIsTheDocumentTheWindowSaves)
         EXPECT_EQ(runCli(step[2] ? 5 : 3, argv, sink, sink), 0) << step[0] << " " << (step[2] ? step[2] : "");
     }
     std::fclose(sink);
-    const std::string saved = bytesOf(window);
+    const std::string saved = readFile(window);
     EXPECT_EQ(saved.size(), 86u + 104u * 33u);
-    EXPECT_TRUE(saved == bytesOf(cli)) << "the documents differ";
+    EXPECT_TRUE(saved == readFile(cli)) << "the documents differ";
 }

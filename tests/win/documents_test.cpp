@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 
 #include "app/command_ids.h"
 #include "app/main_window.h"
@@ -18,25 +17,9 @@
 
 namespace {
 
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 void writeFile(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::string scratch(const std::string& name)
-{
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    CreateDirectoryA((std::string(temp) + "tarnwell").c_str(), nullptr);
-    const std::string path = std::string(temp) + "tarnwell\\" + name;
-    DeleteFileA(path.c_str());
-    return path;
 }
 
 std::string documentOf(const Ledger& l)

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include "app/main_window.h"
 #include "edit/focus.h"
@@ -175,6 +177,22 @@ std::string windowTitle()
     char title[300];
     GetWindowTextA(mainWindow, title, sizeof title);
     return title;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::string scratch(const std::string& name)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    CreateDirectoryA((std::string(temp) + "tarnwell").c_str(), nullptr);
+    const std::string path = std::string(temp) + "tarnwell\\" + name;
+    DeleteFileA(path.c_str());
+    return path;
 }
 
 void clickAt(int32_t x, int32_t y) { SendMessageA(mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }

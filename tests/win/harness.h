@@ -63,6 +63,11 @@ void clickAt(int32_t x, int32_t y);
 
 std::string windowTitle();
 
+// A file's bytes ("" when it cannot be read), and a path for `name` in a
+// scratch folder of the temporary folder, with no file there yet.
+std::string readFile(const std::string& path);
+std::string scratch(const std::string& name);
+
 // A block of `bytes` bytes (by default the text and its zero byte) holding
 // the text as the clipboard's text (0: offered, but with no memory object);
 // no text at all for null.

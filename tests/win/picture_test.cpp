@@ -7,7 +7,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 
 #include "app/command_ids.h"
 #include "edit/focus.h"
@@ -50,8 +49,7 @@ void expectPicture(const char* name)
         std::ofstream(picturePath(name), std::ios::binary | std::ios::trunc) << painted;
         return;
     }
-    std::ifstream in(picturePath(name), std::ios::binary);
-    const std::string stored{std::istreambuf_iterator<char>(in), {}};
+    const std::string stored = readFile(picturePath(name));
     ASSERT_FALSE(stored.empty()) << "no stored picture " << picturePath(name);
     if (stored == painted) return;
     std::ofstream(std::string(name) + ".painted.pbm", std::ios::binary) << painted;  // in the build folder
