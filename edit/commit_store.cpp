@@ -6,34 +6,9 @@
 #include "edit/edit_text.h"
 #include "ledger/recalculate.h"
 
-// The stored bytes of the field `f` names, terminator included.
-struct StoredBytes {
-    char* bytes;
-    int32_t size;
-};
-
-static StoredBytes storedBytes(const EditFocus& f, Ledger& l)
-{
-    SignedAmount& balance = l.header.beginningBalance;
-    if (f.area == Header) {
-        switch (f.headerField) {
-        case BalanceSign: return {balance.sign.data(), 2};
-        case BalanceInteger: return {balance.integer.data(), amountIntegerDigits + 1};
-        case BalanceFraction: return {balance.fraction.data(), fractionDigits + 1};
-        case RateFraction: return {l.header.ratePerPeriod.data(), fractionDigits + 1};
-        }
-    }
-    Transaction& t = l.table[f.transactionIndex];
-    switch (activeFieldKind(f, l)) {
-    case IntegerKind: return {t.amount.integer.data(), amountIntegerDigits + 1};
-    case FractionKind: return {t.amount.fraction.data(), fractionDigits + 1};
-    default: return {t.description.data(), descriptionSize};
-    }
-}
-
 int32_t storeEditText(const EditFocus& f, Ledger& l, std::array<char, 128>& saved)
 {
-    const StoredBytes field = storedBytes(f, l);
+    const StoredBytes field = storedBytes(fieldIdOf(f), l);
     const FieldKind kind = activeFieldKind(f, l);
     if (kind == DescriptionKind) {
         std::memcpy(field.bytes, f.editText.data(), descriptionSize);
@@ -58,12 +33,12 @@ int32_t storeEditText(const EditFocus& f, Ledger& l, std::array<char, 128>& save
 
 bool storedFieldChanged(const EditFocus& f, Ledger& l, const std::array<char, 128>& saved, int32_t n)
 {
-    return std::memcmp(storedBytes(f, l).bytes, saved.data(), static_cast<std::size_t>(n)) != 0;
+    return std::memcmp(storedBytes(fieldIdOf(f), l).bytes, saved.data(), static_cast<std::size_t>(n)) != 0;
 }
 
 void restoreStoredField(const EditFocus& f, Ledger& l, const std::array<char, 128>& saved, int32_t n)
 {
-    std::memcpy(storedBytes(f, l).bytes, saved.data(), static_cast<std::size_t>(n));
+    std::memcpy(storedBytes(fieldIdOf(f), l).bytes, saved.data(), static_cast<std::size_t>(n));
 }
 
 CommitResult commitEditText(const EditFocus& f, Ledger& l, std::array<char, 128>& saved,

@@ -25,6 +25,30 @@ FieldKind activeFieldKind(const EditFocus& f, const Ledger& l)
     return NoFieldKind;
 }
 
+// For the ledger to change (StoredBytes) or to read (StoredText).
+template <typename Bytes, typename L>
+static Bytes fieldBytes(const FieldId& field, L& l)
+{
+    auto& balance = l.header.beginningBalance;
+    if (field.area == Header) {
+        switch (field.headerField) {
+        case BalanceSign: return {balance.sign.data(), 2};
+        case BalanceInteger: return {balance.integer.data(), amountIntegerDigits + 1};
+        case BalanceFraction: return {balance.fraction.data(), fractionDigits + 1};
+        case RateFraction: return {l.header.ratePerPeriod.data(), fractionDigits + 1};
+        }
+    }
+    auto& t = l.table[field.transactionIndex];
+    switch (field.transactionField) {
+    case AmountInteger: return {t.amount.integer.data(), amountIntegerDigits + 1};
+    case AmountFraction: return {t.amount.fraction.data(), fractionDigits + 1};
+    default: return {t.description.data(), descriptionSize};
+    }
+}
+
+StoredBytes storedBytes(const FieldId& field, Ledger& l) { return fieldBytes<StoredBytes>(field, l); }
+StoredText storedText(const FieldId& field, const Ledger& l) { return fieldBytes<StoredText>(field, l); }
+
 int32_t longestText(FieldKind kind)
 {
     switch (kind) {

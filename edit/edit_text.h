@@ -17,6 +17,21 @@ enum FieldKind : int32_t { SignKind, IntegerKind, FractionKind, DescriptionKind,
 // selection, has no field.
 FieldKind activeFieldKind(const EditFocus& f, const Ledger& l);
 
+// The stored bytes a field edits, its terminator included: the sign's 2,
+// an integer part's 22, a fraction part's or the rate's 21, a
+// description's 45. Loading a field, committing it and putting it back
+// after a refusal all go through this one map.
+struct StoredBytes {
+    char* bytes;
+    int32_t size;
+};
+struct StoredText {
+    const char* bytes;
+    int32_t size;
+};
+StoredBytes storedBytes(const FieldId& field, Ledger& l);
+StoredText storedText(const FieldId& field, const Ledger& l);
+
 // The longest text a field takes: 1, 21, 20 or 44 characters.
 int32_t longestText(FieldKind kind);
 
