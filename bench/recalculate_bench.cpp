@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_ledgers.h"
-#include "ledger/digits.h"
+#include "ledger/digits/digits.h"
 #include "ledger/recalculate.h"
 
 // Ledgers are large: each benchmark builds its own in static storage.

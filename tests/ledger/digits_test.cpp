@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "ledger/digits.h"
+#include "ledger/digits/digits.h"
 
 using boost::multiprecision::cpp_int;
 

@@ -5,7 +5,7 @@
 #include <boost/multiprecision/cpp_int.hpp>
 #include <random>
 
-#include "ledger/digits.h"
+#include "ledger/digits/digits.h"
 #include "support/ledger_builders.h"
 
 using boost::multiprecision::cpp_int;

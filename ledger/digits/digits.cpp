@@ -1,8 +1,8 @@
-#include "ledger/digits.h"
+#include "ledger/digits/digits.h"
 
-#include "ledger/digits_avx2.h"
-#include "ledger/digits_avx512.h"
-#include "ledger/digits_portable.h"
+#include "ledger/digits/avx2.h"
+#include "ledger/digits/avx512.h"
+#include "ledger/digits/portable.h"
 
 constexpr int fd = fractionDigits;
 

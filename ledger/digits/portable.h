@@ -5,7 +5,7 @@
 // only by digits.cpp; each gives exactly the digits of the carry rules.
 #pragma once
 
-#include "ledger/digits.h"
+#include "ledger/digits/digits.h"
 
 template <std::size_t L>
 bool PortableAddMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b, DigitVector<L>& r);

@@ -1,4 +1,4 @@
-#include "ledger/digits_portable.h"
+#include "ledger/digits/portable.h"
 
 #include <bit>
 #include <cstring>
