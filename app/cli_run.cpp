@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/engine_report.h"
 #include "clipboard/report.h"
 #include "files/export.h"
 #include "files/open_document.h"
@@ -13,6 +14,7 @@ static const char usageLine[] = "Usage: tarnwell-cli report|export|check FILE.tn
 
 static const char helpText[] =
     "Usage: tarnwell-cli report|export|check FILE.tnw\n"
+    "       tarnwell-cli engines\n"
     "       tarnwell-cli --help\n"
     "\n"
     "Opens a Tarnwell ledger document (.tnw) with the same checks as File > Open,\n"
@@ -25,6 +27,9 @@ static const char helpText[] =
     "           would show\n"
     "Output goes to standard output. When the document does not open, report and\n"
     "export print File > Open's message on standard error instead.\n"
+    "\n"
+    "engines lists the digit engines, their times when the program started and the\n"
+    "one in use, the fastest; an engine the processor can not run is named as such.\n"
     "\n"
     "Exit status: 0 done; 1 the document did not open; 2 usage error.\n";
 
@@ -96,6 +101,7 @@ int runCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         std::fputs(helpText, out);
         return 0;
     }
+    if (argc == 2 && std::strcmp(argv[1], "engines") == 0) return writeEngineReport(out);
     Command command;
     if (argc != 3 || !commandNamed(argv[1], command)) {
         std::fputs(usageLine, err);

@@ -17,15 +17,6 @@ bool ProcessorRuns(DigitInstructions set)
     return set == DigitInstructions::Portable;
 }
 
-static DigitInstructions fastestDigitInstructions()
-{
-    for (DigitInstructions set : {DigitInstructions::Avx512, DigitInstructions::Avx2})
-        if (ProcessorRuns(set)) return set;
-    return DigitInstructions::Portable;
-}
-
-DigitInstructions digitInstructions = fastestDigitInstructions();
-
 // Each primitive hands its work to the wider instructions when they are in
 // use; the code after that is the portable one.
 #if TARNWELL_AVX512_DIGITS
