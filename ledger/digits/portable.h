@@ -1,7 +1,7 @@
 // The additions, the multiplication by the rate and interest runs in plain
-// C++, for every processor: digit products summed per column, the tens
-// moved up in rounds and the carries found at once from flag bits, in loops
-// a compiler turns into whatever vector instructions the target has. Called
+// C++, for every processor: sums and differences of cells with their
+// carries found at once from flag bits (portable.cpp), products and runs on
+// limbs of ten digits (portable_interest.cpp). Called
 // only by digits.cpp; each gives exactly the digits of the carry rules.
 #pragma once
 
