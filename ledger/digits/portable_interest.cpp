@@ -154,25 +154,43 @@ static uint64_t eightDigitText(uint32_t v)
     return x;
 }
 
-static void tenDigitText(uint64_t limb, char* to)
+// A settled value's digits as text, kept in registers so that the same
+// text goes to two places without being read back from either: the top
+// integer digit, and for limbs 3 to 0 their first two digits and their
+// last eight.
+struct ValueText {
+    char top;
+    char two[4][2];
+    uint64_t eight[4];
+};
+
+static ValueText valueText(const Limbs& x)
 {
-    const uint32_t top = static_cast<uint32_t>(limb / 100000000), rest = static_cast<uint32_t>(limb % 100000000);
-    to[0] = static_cast<char>('0' + top / 10);
-    to[1] = static_cast<char>('0' + top % 10);
-    const uint64_t eight = eightDigitText(rest);
-    std::memcpy(to + 2, &eight, 8);
+    ValueText v;
+    v.top = static_cast<char>('0' + x.limb[4]);
+    for (int j = 0; j < 4; ++j) {
+        const uint64_t limb = x.limb[3 - j];
+        const uint32_t first = static_cast<uint32_t>(limb / 100000000);
+        v.two[j][0] = static_cast<char>('0' + first / 10);
+        v.two[j][1] = static_cast<char>('0' + first % 10);
+        v.eight[j] = eightDigitText(static_cast<uint32_t>(limb % 100000000));
+    }
+    return v;
 }
 
-static void storeLimbText(char sign, const Limbs& x, SignedAmount& s)
+static void storeText(char sign, const ValueText& v, SignedAmount& s)
 {
     s.sign[0] = sign;
     s.sign[1] = 0;
-    s.integer[0] = static_cast<char>('0' + x.limb[4]);
-    tenDigitText(x.limb[3], s.integer.data() + 1);
-    tenDigitText(x.limb[2], s.integer.data() + 1 + limbDigits);
+    s.integer[0] = v.top;
+    char* const at[4] = {s.integer.data() + 1, s.integer.data() + 1 + limbDigits, s.fraction.data(),
+                         s.fraction.data() + limbDigits};
+    for (int j = 0; j < 4; ++j) {
+        at[j][0] = v.two[j][0];
+        at[j][1] = v.two[j][1];
+        std::memcpy(at[j] + 2, &v.eight[j], 8);
+    }
     s.integer[amountIntegerDigits] = 0;
-    tenDigitText(x.limb[1], s.fraction.data());
-    tenDigitText(x.limb[0], s.fraction.data() + limbDigits);
     s.fraction[fractionDigits] = 0;
 }
 
@@ -198,14 +216,15 @@ bool PortableChargeInterestRun(AmountVector& b, char sign, const DigitField<frac
     const RateLimbs r = rateLimbsOf(rate);
     const Limbs first = limbsOf(b);
     Limbs running = first, settled = first;
-    if (count > 0) storeLimbText(sign, first, t[0].oldBalance);
+    if (count > 0) storeText(sign, valueText(first), t[0].oldBalance);
     for (int32_t i = 0; i < count; ++i) {
         running = nextLimbs<true>(running, r);
         Limbs next = running;
         if (!settleLimbs(next)) return false;
-        storeLimbText(sign, limbDifference(next, settled), t[i].amount);
-        storeLimbText(sign, next, t[i].newBalance);
-        if (i + 1 < count) t[i + 1].oldBalance = t[i].newBalance;
+        const ValueText balance = valueText(next);
+        storeText(sign, valueText(limbDifference(next, settled)), t[i].amount);
+        storeText(sign, balance, t[i].newBalance);
+        if (i + 1 < count) storeText(sign, balance, t[i + 1].oldBalance);
         settled = next;
     }
     AmountVector amounts;
