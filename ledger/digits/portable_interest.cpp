@@ -136,22 +136,52 @@ static void cellsOf(const Limbs& x, AmountVector& v)
 
 // ---- Texts ----------------------------------------------------------------
 
-// Eight digits of v (below 10^8) as ASCII in one word, the first digit in
-// its first byte: the halves, then the pairs, then the digits, each split
-// in every lane at once by a multiplication and a shift.
-static uint64_t eightDigitText(uint32_t v)
+// "00" to "99" as 16-bit values whose first byte in memory, on a
+// little-endian machine, is the first digit.
+struct DigitPairs {
+    uint16_t of[100];
+};
+
+constexpr DigitPairs digitPairs = [] {
+    DigitPairs p{};
+    for (int i = 0; i < 100; ++i) p.of[i] = static_cast<uint16_t>(('0' + i / 10) | ('0' + i % 10) << 8);
+    return p;
+}();
+
+// 2^97 / 10^10 rounded up. A limb times it, moved down 33 bits and raised
+// by one, is a 64-bit fraction of 10^10 a little above the limb's own, by
+// less than 3 of its units: too little to change any of the ten digits
+// that multiplying it by 100 five times brings up, two at a time.
+constexpr uint64_t limbFractionScale = 15845632502852867519u;
+
+static uint64_t inMemoryOrder(uint64_t w)
 {
-    uint64_t x = v / 10000 | uint64_t(v % 10000) << 32;
-    const uint64_t hundreds = (x * 5243) >> 19 & 0x0000007f0000007fu;  // x / 100 below 43699
-    x = hundreds | (x - hundreds * 100) << 16;
-    const uint64_t tens = (x * 103) >> 10 & 0x000f000f000f000fu;  // x / 10 below 179
-    x = (tens | (x - tens * 10) << 8) | 0x3030303030303030u;
     if constexpr (std::endian::native == std::endian::big) {
         uint64_t r = 0;
-        for (int i = 0; i < 8; ++i) r |= (x >> (8 * i) & 0xff) << (56 - 8 * i);
-        x = r;
+        for (int i = 0; i < 8; ++i) r |= (w >> (8 * i) & 0xff) << (56 - 8 * i);
+        return r;
     }
-    return x;
+    return w;
+}
+
+// A limb's ten digits: the first two, and the last eight in one word.
+struct LimbText {
+    uint16_t two;
+    uint64_t eight;
+};
+
+static LimbText limbText(uint64_t limb)
+{
+    uint64_t f = static_cast<uint64_t>(Wide(limb) * limbFractionScale >> 33) + 1;
+    uint16_t pairs[5];
+    for (int k = 0; k < 5; ++k) {
+        const Wide p = Wide(f) * 100;
+        pairs[k] = digitPairs.of[static_cast<uint32_t>(p >> 64)];
+        f = static_cast<uint64_t>(p);
+    }
+    const uint64_t eight =
+        uint64_t(pairs[1]) | uint64_t(pairs[2]) << 16 | uint64_t(pairs[3]) << 32 | uint64_t(pairs[4]) << 48;
+    return {pairs[0], inMemoryOrder(eight)};
 }
 
 // A settled value's digits as text, kept in registers so that the same
@@ -160,7 +190,7 @@ static uint64_t eightDigitText(uint32_t v)
 // last eight.
 struct ValueText {
     char top;
-    char two[4][2];
+    uint16_t two[4];
     uint64_t eight[4];
 };
 
@@ -169,11 +199,9 @@ static ValueText valueText(const Limbs& x)
     ValueText v;
     v.top = static_cast<char>('0' + x.limb[4]);
     for (int j = 0; j < 4; ++j) {
-        const uint64_t limb = x.limb[3 - j];
-        const uint32_t first = static_cast<uint32_t>(limb / 100000000);
-        v.two[j][0] = static_cast<char>('0' + first / 10);
-        v.two[j][1] = static_cast<char>('0' + first % 10);
-        v.eight[j] = eightDigitText(static_cast<uint32_t>(limb % 100000000));
+        const LimbText text = limbText(x.limb[3 - j]);
+        v.two[j] = text.two;
+        v.eight[j] = text.eight;
     }
     return v;
 }
@@ -186,8 +214,8 @@ static void storeText(char sign, const ValueText& v, SignedAmount& s)
     char* const at[4] = {s.integer.data() + 1, s.integer.data() + 1 + limbDigits, s.fraction.data(),
                          s.fraction.data() + limbDigits};
     for (int j = 0; j < 4; ++j) {
-        at[j][0] = v.two[j][0];
-        at[j][1] = v.two[j][1];
+        const char two[2] = {static_cast<char>(v.two[j] & 0xff), static_cast<char>(v.two[j] >> 8)};
+        std::memcpy(at[j], two, 2);
         std::memcpy(at[j] + 2, &v.eight[j], 8);
     }
     s.integer[amountIntegerDigits] = 0;
