@@ -76,6 +76,44 @@ static Flags flagsOf(uint64_t bits)
 // the same way.
 static uint64_t carriesArriving(uint64_t makes, uint64_t passes) { return ((makes << 1) + passes) ^ passes; }
 
+// ---- Texts and cells ----------------------------------------------------
+
+// Byte i of a word in memory order.
+static uint32_t byteAt(uint64_t w, int i)
+{
+    const int shift = std::endian::native == std::endian::little ? 8 * i : 56 - 8 * i;
+    return static_cast<uint32_t>(w >> shift & 0xff);
+}
+
+static uint64_t withByteAt(uint32_t b, int i)
+{
+    const int shift = std::endian::native == std::endian::little ? 8 * i : 56 - 8 * i;
+    return uint64_t(b) << shift;
+}
+
+void PortableCellsOfText(const char* text, int count, int32_t* cells)
+{
+    int k = 0;
+    for (; k + 8 <= count; k += 8) {
+        uint64_t w;
+        std::memcpy(&w, text + count - k - 8, 8);
+        w -= 0x3030303030303030u;  // every byte a digit's value, so no borrow crosses a byte
+        for (int j = 0; j < 8; ++j) cells[k + j] = static_cast<int32_t>(byteAt(w, 7 - j));
+    }
+    for (; k < count; ++k) cells[k] = text[count - 1 - k] - '0';
+}
+
+void PortableTextOfCells(const int32_t* cells, int count, char* text)
+{
+    int k = 0;
+    for (; k + 8 <= count; k += 8) {
+        uint64_t w = 0x3030303030303030u;
+        for (int j = 0; j < 8; ++j) w |= withByteAt(static_cast<uint32_t>(cells[count - 1 - k - j]), j);
+        std::memcpy(text + k, &w, 8);
+    }
+    for (; k < count; ++k) text[k] = static_cast<char>(cells[count - 1 - k] + '0');
+}
+
 // ---- Sums and differences of cells -------------------------------------------
 
 // The cells are read before any is written: r may be a or b.

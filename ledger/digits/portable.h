@@ -13,6 +13,11 @@ bool PortableAddMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b, Dig
 template <std::size_t L>
 void PortableSubtractMagnitudes(const DigitVector<L>& x, const DigitVector<L>& y, DigitVector<L>& r);
 
+// cells[k] = the value of text[count - 1 - k], and back: the text of a
+// field from its cells, most significant first. Eight digits to a word.
+void PortableCellsOfText(const char* text, int count, int32_t* cells);
+void PortableTextOfCells(const int32_t* cells, int count, char* text);
+
 bool PortableMultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate, AmountVector& r);
 
 bool PortableChargeInterestRun(AmountVector& b, char sign, const DigitField<fractionDigits>& rate,
