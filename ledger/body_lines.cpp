@@ -180,7 +180,7 @@ static Label oldBalanceLabel(const Ledger& l, int32_t i, LineTexts texts)
 
 LineWalker startLineWalk(const Ledger& l, LineTexts texts)
 {
-    LineWalker w{&l, countTransactionTypes(l), texts, -1, -1, -1, -1, {}, 0, 0, {}, {}, {}, {}};
+    LineWalker w{&l, countTransactionTypes(l), texts, -1, -1, -1, -1, {}, 0, 0, {}, {}, false, {}, {}};
     return w;
 }
 
@@ -211,17 +211,41 @@ static void prepareIds(LineWalker& w, int32_t i)
     }
 }
 
+// What the twelve lines of every transaction share: their kinds, the fixed
+// labels and the rate.
+static void shapeTransactionLines(LineWalker& w)
+{
+    BodyLine* out = w.lines;
+    for (int32_t k = 0; k < linesPerTransaction; ++k)
+        out[k] = {LabelLine, -1, "", 0, "", 0, nullptr, nullptr, nullptr};
+    out[0].kind = DescriptionLine;
+    out[5].kind = ValueLine;
+    setText(out[6], label(ratePerPeriodText));
+    out[7].kind = RateLine;
+    out[7].rate = &w.ledger->header.ratePerPeriod;
+    setText(out[8], label("Amount: "));
+    out[9].kind = AmountLine;
+    setText(out[10], label("New balance: "));
+    out[11].kind = ValueLine;
+    w.linesShaped = true;
+}
+
 // Transaction i's twelve lines, described together once for all of them:
-// only a transaction's own parts differ from one to the next.
+// only a transaction's own parts are written, the rest is shaped once a
+// walk. Whatever points into the walker is set every time, so that a copy
+// of the walker describes its own lines.
 static void describeTransaction(LineWalker& w, int32_t i)
 {
     const Ledger& l = *w.ledger;
     const Transaction& t = l.table[i];
+    if (!w.linesShaped) shapeTransactionLines(w);
     prepareIds(w, i);
     BodyLine* out = w.lines;
-    for (int32_t k = 0; k < linesPerTransaction; ++k)
-        out[k] = {LabelLine, i, w.ids[k], w.idLength, "", 0, nullptr, nullptr, nullptr};
-    out[0].kind = DescriptionLine;
+    for (int32_t k = 0; k < linesPerTransaction; ++k) {
+        out[k].transaction = i;
+        out[k].id = w.ids[k];
+        out[k].idLength = w.idLength;
+    }
     setDescription(w.lineTexts[0], out[0], t);
     // The period and number as the identifier shows them.
     setNumberedText(w.lineTexts[1], out[1], label("Period: "), out[1].id, w.idPeriodLength);
@@ -229,16 +253,8 @@ static void describeTransaction(LineWalker& w, int32_t i)
                     w.idLength - w.idPeriodLength - 2);
     setText(out[3], typeLine(t.type));
     setText(out[4], oldBalanceLabel(l, i, w.texts));
-    out[5].kind = ValueLine;
     out[5].value = &t.oldBalance;
-    setText(out[6], label(ratePerPeriodText));
-    out[7].kind = RateLine;
-    out[7].rate = &l.header.ratePerPeriod;
-    setText(out[8], label("Amount: "));
-    out[9].kind = AmountLine;
     out[9].value = &t.amount;
-    setText(out[10], label("New balance: "));
-    out[11].kind = ValueLine;
     out[11].value = &t.newBalance;
     w.idTransaction = i;
 }

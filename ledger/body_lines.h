@@ -140,6 +140,7 @@ struct LineWalker {
     int32_t idLength, idPeriodLength;             // of each, and of the period in them
     PeriodText period;                            // the last identifier's period
     char written[lineTextSize];                   // a label with its number, or a summary row's identifier
+    bool linesShaped;                             // lines holds what every transaction's share
     BodyLine lines[linesPerTransaction];          // idTransaction's lines
     char lineTexts[linesPerTransaction][lineTextSize];  // the texts they put together
 };
