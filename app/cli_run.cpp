@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/cli_commands.h"
+#include "app/engine_report.h"
 #include "clipboard/report.h"
 #include "files/export.h"
 #include "files/open_document.h"
@@ -13,7 +14,8 @@
 static const char usageText[] =
     "Usage: tarnwell-cli report|export|check|new|recalc FILE.tnw\n"
     "       tarnwell-cli add FILE.tnw loan|payment PERIOD\n"
-    "       tarnwell-cli set FILE.tnw FIELD VALUE\n";
+    "       tarnwell-cli set FILE.tnw FIELD VALUE\n"
+    "       tarnwell-cli engines\n";
 
 static const char helpText[] =
     "       tarnwell-cli --help\n"
@@ -48,6 +50,9 @@ static const char helpText[] =
     "             PP-NNNN.amount-integer  a loan's or payment's amount, as above\n"
     "             PP-NNNN.amount-fraction as balance-fraction\n"
     "           where PP-NNNN is a transaction's identifier as the report shows it\n"
+    "\n"
+    "engines lists the digit engines, their times when the program started and the\n"
+    "one in use, the fastest; an engine the processor can not run is named as such.\n"
     "\n"
     "Exit status: 0 done; 1 the document did not open, refused the change (an\n"
     "identifier it does not hold, a value the field does not take, a balance too\n"
@@ -119,6 +124,8 @@ static int runExport(const char* const* args, std::FILE* out, std::FILE* err)
     return openedOrTold(args[0], err) ? writeExport(out, err) : CliRefused;
 }
 
+static int runEngines(const char* const*, std::FILE* out, std::FILE*) { return writeEngineReport(out); }
+
 static int runCheck(const char* const* args, std::FILE* out, std::FILE*)
 {
     const OpenOutcome outcome = openCliDocument(args[0]);
@@ -134,7 +141,7 @@ struct CliEntry {
 };
 static const CliEntry commands[] = {
     {"report", 1, runReport}, {"export", 1, runExport}, {"check", 1, runCheck}, {"new", 1, runNew},
-    {"recalc", 1, runRecalc}, {"add", 3, runAdd},       {"set", 3, runSet},
+    {"recalc", 1, runRecalc}, {"add", 3, runAdd},       {"set", 3, runSet},     {"engines", 0, runEngines},
 };
 
 int runCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_ledgers.h"
-#include "ledger/digits.h"
+#include "ledger/digits/engine_choice.h"
 #include "ledger/recalculate.h"
 
 // Ledgers are large: each benchmark builds its own in static storage.
@@ -19,6 +19,7 @@ static void recalculateLoop(benchmark::State& state, bool (*make)(Ledger&))
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * benchLedger.count);
+    state.SetLabel(digitEngineName(digitInstructions));
 }
 
 // What every committed edit costs in a full document of the usual shape.
@@ -43,8 +44,9 @@ BENCHMARK(RecalculateFullRate1024)->Unit(benchmark::kMicrosecond);
 static void RecalculateCarryRuns1024(benchmark::State& state) { recalculateLoop(state, makeCarryRunLedger); }
 BENCHMARK(RecalculateCarryRuns1024)->Unit(benchmark::kMicrosecond);
 
-// The same passes on the narrower instruction sets, which processors
-// without AVX-512 run: AVX2 (most x86-64 since 2013) and the portable code.
+// The same passes on each engine: the portable code any processor runs,
+// AVX2 (most x86-64 since 2013) and AVX-512; the passes above run on the
+// one chosen at start, named in their label.
 static void recalculateOn(benchmark::State& state, DigitInstructions set, bool (*make)(Ledger&))
 {
     if (!ProcessorRuns(set)) {
@@ -76,6 +78,16 @@ BENCHMARK_CAPTURE(Avx2Recalculate, DefaultShaped1024, makeDefaultShapedLedger)->
 BENCHMARK_CAPTURE(Avx2Recalculate, InterestOnly1024, makeInterestOnlyLedger)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Avx2Recalculate, FullRate1024, makeFullRateLedger)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Avx2Recalculate, CarryRuns1024, makeCarryRunLedger)->Unit(benchmark::kMicrosecond);
+
+static void Avx512Recalculate(benchmark::State& state, bool (*make)(Ledger&))
+{
+    recalculateOn(state, DigitInstructions::Avx512, make);
+}
+BENCHMARK_CAPTURE(Avx512Recalculate, DefaultShaped1024, makeDefaultShapedLedger)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Avx512Recalculate, InterestOnly1024, makeInterestOnlyLedger)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Avx512Recalculate, FullRate1024, makeFullRateLedger)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Avx512Recalculate, CarryRuns1024, makeCarryRunLedger)->Unit(benchmark::kMicrosecond);
 
 // A balance with all 41 digits nonzero times a rate with all 20 nonzero;
 // `nines` makes every column of the product carry as far as it can.

@@ -37,11 +37,13 @@ static inline void putText(ReportText<Write>& r, const char* text, int32_t n)
     r.size += n;
 }
 
-template <bool Write>
-static inline void putBlanks(ReportText<Write>& r, int32_t n)
+// Runs of blanks of a size known where they are put, so that each becomes
+// a few stores rather than a library call.
+template <int32_t N, bool Write>
+static inline void putBlanks(ReportText<Write>& r)
 {
-    if constexpr (Write) std::memset(r.out + r.size, ' ', static_cast<std::size_t>(n));
-    r.size += n;
+    if constexpr (Write) std::memset(r.out + r.size, ' ', static_cast<std::size_t>(N));
+    r.size += N;
 }
 
 // Point, fraction and the two closing blanks: the right half shared by the
@@ -51,15 +53,15 @@ static inline void putFractionPart(ReportText<Write>& r, const DigitField<fracti
 {
     putBytes(r, "  .  ", 5);
     putBytes(r, fraction.data(), fractionDigits);
-    putBlanks(r, 2);
+    putBlanks<2>(r);
 }
 
 template <bool Write>
 static inline void putValue(ReportText<Write>& r, const SignedAmount& v)
 {
-    putBlanks(r, 3);
+    putBlanks<3>(r);
     putBytes(r, v.sign.data(), 1);
-    putBlanks(r, 5);
+    putBlanks<5>(r);
     putBytes(r, v.integer.data(), amountIntegerDigits);
     putFractionPart(r, v.fraction);
 }
@@ -69,16 +71,16 @@ template <bool Write>
 static inline void putRate(ReportText<Write>& r, const DigitField<fractionDigits>& rate)
 {
     putBytes(r, "   +", 4);
-    putBlanks(r, 5 + amountIntegerDigits);
+    putBlanks<5 + amountIntegerDigits>(r);
     putFractionPart(r, rate);
 }
 
 template <bool Write>
 static inline void putTotal(ReportText<Write>& r, const SignedTotal& v)
 {
-    putBlanks(r, 7);
+    putBlanks<7>(r);
     putBytes(r, v.sign.data(), 1);
-    putBlanks(r, 5);
+    putBlanks<5>(r);
     putBytes(r, v.integer.data(), totalIntegerDigits);
     putFractionPart(r, v.fraction);
 }
@@ -93,11 +95,11 @@ static void putLine(ReportText<Write>& to, const BodyLine& b)
     putText(r, b.id, b.idLength);
     switch (b.kind) {
     case DescriptionLine:
-        putBlanks(r, 4);
+        putBlanks<4>(r);
         putText(r, b.text, b.textLength);
         break;
     case LabelLine:
-        putBlanks(r, 2);
+        putBlanks<2>(r);
         putText(r, b.text, b.textLength);
         break;
     case SummaryLabelLine: putText(r, b.text, b.textLength); break;
@@ -114,8 +116,12 @@ template <bool Write>
 static void putReport(ReportText<Write>& r, const Ledger& l)
 {
     LineWalker walker = startLineWalk(l, LineTexts::Report);
+    for (int32_t i = 0; i < l.count; ++i) {
+        const BodyLine* lines = describeTransactionLines(walker, i);
+        for (int32_t k = 0; k < linesPerTransaction; ++k) putLine(r, lines[k]);
+    }
     BodyLine line;
-    for (int32_t n = 0; n < bodyLineCountFor(l.count); ++n) {
+    for (int32_t n = linesPerTransaction * l.count; n < bodyLineCountFor(l.count); ++n) {
         describeBodyLine(walker, n, line);
         putLine(r, line);
     }

@@ -4,10 +4,11 @@
 # one above. The check runs whenever a source of a folder changes.
 set(TARNWELL_LAYERS ledger view edit files clipboard print app)
 
-# Fails the configuration when a file of `folder` includes a folder above it.
+# Fails the configuration when a file of `folder`, or of any folder inside
+# it (ledger/digits/ is part of ledger), includes a folder above it.
 function(tarnwell_check_direction folder)
     list(FIND TARNWELL_LAYERS ${folder} rank)
-    file(GLOB files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    file(GLOB_RECURSE files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${files})
     foreach(file IN LISTS files)
         file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"/]+/")

@@ -139,35 +139,35 @@ static void setText(BodyLine& out, Label text)
 }
 
 // A label followed by `length` characters of a number's text, written in
-// the walker.
-static void setNumberedText(LineWalker& w, BodyLine& out, Label text, const char* number, int32_t length)
+// `written` (lineTextSize bytes).
+static void setNumberedText(char* written, BodyLine& out, Label text, const char* number, int32_t length)
 {
-    std::memcpy(w.written, text.text, static_cast<std::size_t>(text.length));
-    std::memcpy(w.written + text.length, number, static_cast<std::size_t>(length));
-    w.written[text.length + length] = 0;
-    out.text = w.written;
+    std::memcpy(written, text.text, static_cast<std::size_t>(text.length));
+    std::memcpy(written + text.length, number, static_cast<std::size_t>(length));
+    written[text.length + length] = 0;
+    out.text = written;
     out.textLength = text.length + length;
 }
 
 // A label followed by a number with at least `digits` digits.
-static void setNumberedText(LineWalker& w, BodyLine& out, Label text, int32_t number, int32_t digits)
+static void setNumberedText(char* written, BodyLine& out, Label text, int32_t number, int32_t digits)
 {
     char digitText[lineTextSize];
-    setNumberedText(w, out, text, digitText, formatWholeNumber(digitText, number, digits));
+    setNumberedText(written, out, text, digitText, formatWholeNumber(digitText, number, digits));
 }
 
-// The stored description where its zero byte ends it, else a copy that
-// has one.
-static void setDescription(LineWalker& w, BodyLine& out, const Transaction& t)
+// The stored description where its zero byte ends it, else a copy in
+// `written` that has one.
+static void setDescription(char* written, BodyLine& out, const Transaction& t)
 {
     out.textLength = storedTextLength(t.description.data(), descriptionSize);
     if (out.textLength < descriptionSize) {
         out.text = t.description.data();
         return;
     }
-    std::memcpy(w.written, t.description.data(), descriptionSize);
-    w.written[descriptionSize] = 0;
-    out.text = w.written;
+    std::memcpy(written, t.description.data(), descriptionSize);
+    written[descriptionSize] = 0;
+    out.text = written;
 }
 
 static Label oldBalanceLabel(const Ledger& l, int32_t i, LineTexts texts)
@@ -180,7 +180,7 @@ static Label oldBalanceLabel(const Ledger& l, int32_t i, LineTexts texts)
 
 LineWalker startLineWalk(const Ledger& l, LineTexts texts)
 {
-    LineWalker w{&l, countTransactionTypes(l), texts, -1, -1, -1, -1, {}, 0, 0, {}, {}};
+    LineWalker w{&l, countTransactionTypes(l), texts, -1, -1, -1, -1, {}, 0, 0, {}, {}, false, {}, {}};
     return w;
 }
 
@@ -197,10 +197,9 @@ static void clearLine(BodyLine& out, LineKind kind)
     out.rate = nullptr;
 }
 
-// Transaction i's twelve identifiers, formatted once for its lines.
+// Transaction i's twelve identifiers.
 static void prepareIds(LineWalker& w, int32_t i)
 {
-    if (w.idTransaction == i) return;
     const Transaction& t = w.ledger->table[i];
     char start[lineIdSize] = {};
     w.idLength = formatIdStart(w.period, start, t.period, t.number) + 1;
@@ -210,51 +209,60 @@ static void prepareIds(LineWalker& w, int32_t i)
         w.ids[k][w.idLength - 1] = static_cast<char>('a' + k);
         w.ids[k][w.idLength] = 0;
     }
-    w.idTransaction = i;
 }
 
-static void describeTransactionLine(LineWalker& w, int32_t i, int32_t k, BodyLine& out)
+// What the twelve lines of every transaction share: their kinds, the fixed
+// labels and the rate.
+static void shapeTransactionLines(LineWalker& w)
+{
+    BodyLine* out = w.lines;
+    for (int32_t k = 0; k < linesPerTransaction; ++k)
+        out[k] = {LabelLine, -1, "", 0, "", 0, nullptr, nullptr, nullptr};
+    out[0].kind = DescriptionLine;
+    out[5].kind = ValueLine;
+    setText(out[6], label(ratePerPeriodText));
+    out[7].kind = RateLine;
+    out[7].rate = &w.ledger->header.ratePerPeriod;
+    setText(out[8], label("Amount: "));
+    out[9].kind = AmountLine;
+    setText(out[10], label("New balance: "));
+    out[11].kind = ValueLine;
+    w.linesShaped = true;
+}
+
+// Transaction i's twelve lines, described together once for all of them:
+// only a transaction's own parts are written, the rest is shaped once a
+// walk. Whatever points into the walker is set every time, so that a copy
+// of the walker describes its own lines.
+static void describeTransaction(LineWalker& w, int32_t i)
 {
     const Ledger& l = *w.ledger;
     const Transaction& t = l.table[i];
+    if (!w.linesShaped) shapeTransactionLines(w);
     prepareIds(w, i);
-    clearLine(out, LabelLine);
-    out.transaction = i;
-    out.id = w.ids[k];
-    out.idLength = w.idLength;
-    switch (k) {
-    case 0:
-        out.kind = DescriptionLine;
-        setDescription(w, out, t);
-        break;
-    // The period and number as the identifier shows them.
-    case 1: setNumberedText(w, out, label("Period: "), out.id, w.idPeriodLength); break;
-    case 2:
-        setNumberedText(w, out, label("Transaction: "), out.id + w.idPeriodLength + 1,
-                        w.idLength - w.idPeriodLength - 2);
-        break;
-    case 3: setText(out, typeLine(t.type)); break;
-    case 4: setText(out, oldBalanceLabel(l, i, w.texts)); break;
-    case 5:
-        out.kind = ValueLine;
-        out.value = &t.oldBalance;
-        break;
-    case 6: setText(out, label(ratePerPeriodText)); break;
-    case 7:
-        out.kind = RateLine;
-        out.rate = &l.header.ratePerPeriod;
-        break;
-    case 8: setText(out, label("Amount: ")); break;
-    case 9:
-        out.kind = AmountLine;
-        out.value = &t.amount;
-        break;
-    case 10: setText(out, label("New balance: ")); break;
-    default:
-        out.kind = ValueLine;
-        out.value = &t.newBalance;
-        break;
+    BodyLine* out = w.lines;
+    for (int32_t k = 0; k < linesPerTransaction; ++k) {
+        out[k].transaction = i;
+        out[k].id = w.ids[k];
+        out[k].idLength = w.idLength;
     }
+    setDescription(w.lineTexts[0], out[0], t);
+    // The period and number as the identifier shows them.
+    setNumberedText(w.lineTexts[1], out[1], label("Period: "), out[1].id, w.idPeriodLength);
+    setNumberedText(w.lineTexts[2], out[2], label("Transaction: "), out[2].id + w.idPeriodLength + 1,
+                    w.idLength - w.idPeriodLength - 2);
+    setText(out[3], typeLine(t.type));
+    setText(out[4], oldBalanceLabel(l, i, w.texts));
+    out[5].value = &t.oldBalance;
+    out[9].value = &t.amount;
+    out[11].value = &t.newBalance;
+    w.idTransaction = i;
+}
+
+const BodyLine* describeTransactionLines(LineWalker& w, int32_t i)
+{
+    if (w.idTransaction != i) describeTransaction(w, i);
+    return w.lines;
 }
 
 // The transaction of an amount row. The rows of a type come in order, so
@@ -319,7 +327,7 @@ static void describeSummaryLine(LineWalker& w, SummaryLine s, BodyLine& out)
     clearLine(out, SummaryLabelLine);
     const SummaryText text = summaryText(s.row, w.texts);
     if (text.count)
-        setNumberedText(w, out, text.label, w.counts.*text.count, 4);
+        setNumberedText(w.written, out, text.label, w.counts.*text.count, 4);
     else
         setText(out, text.label);
 }
@@ -328,9 +336,10 @@ void describeBodyLine(LineWalker& w, int32_t line, BodyLine& out)
 {
     const int32_t first = linesPerTransaction * w.ledger->count;
     if (line < first) {
-        describeTransactionLine(w, line / linesPerTransaction, line % linesPerTransaction, out);
+        out = describeTransactionLines(w, line / linesPerTransaction)[line % linesPerTransaction];
         return;
     }
     const TypeCounts& c = w.counts;
     describeSummaryLine(w, summaryLine(line - first, c.interest, c.loan, c.payment), out);
 }
+

@@ -127,7 +127,7 @@ struct PeriodText {
 };
 
 // Describes body lines in order. Consecutive lines are described fastest:
-// a transaction's identifiers are formatted once for its twelve lines, a
+// a transaction's twelve lines are described once for all of them, a
 // period's text once for the identifiers that share it, and the summary's
 // amount rows continue their search from the row before.
 struct LineWalker {
@@ -135,14 +135,22 @@ struct LineWalker {
     TypeCounts counts;
     LineTexts texts;
     int32_t foundType, foundOrdinal, foundIndex;  // the last amount row's transaction
-    int32_t idTransaction;                        // whose identifiers follow; -1 for none
+    int32_t idTransaction;                        // whose lines follow; -1 for none
     char ids[linesPerTransaction][lineIdSize];    // its lines' identifiers, "a" to "l"
     int32_t idLength, idPeriodLength;             // of each, and of the period in them
     PeriodText period;                            // the last identifier's period
     char written[lineTextSize];                   // a label with its number, or a summary row's identifier
+    bool linesShaped;                             // lines holds what every transaction's share
+    BodyLine lines[linesPerTransaction];          // idTransaction's lines
+    char lineTexts[linesPerTransaction][lineTextSize];  // the texts they put together
 };
 
 LineWalker startLineWalk(const Ledger& l, LineTexts texts);
 
 // Line `line` of the body (0 .. bodyLineCount - 1).
 void describeBodyLine(LineWalker& w, int32_t line, BodyLine& out);
+
+// The twelve lines of transaction i at once, as describeBodyLine gives them
+// one by one, for a walk that takes every line (the report); valid as long
+// as a line of describeBodyLine.
+const BodyLine* describeTransactionLines(LineWalker& w, int32_t i);

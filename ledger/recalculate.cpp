@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "ledger/digits.h"
+#include "ledger/digits/digits.h"
 
 // The table under construction; nothing else reads it. Only its fields from
 // the period on are written and copied back: the descriptions before them

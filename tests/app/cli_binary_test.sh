@@ -27,11 +27,15 @@ expect absent "1 Can not obtain a file handle to the selected file.|" "$(run "$@
 usage="2 |Usage: tarnwell-cli report|export|check|new|recalc FILE.tnw
        tarnwell-cli add FILE.tnw loan|payment PERIOD
        tarnwell-cli set FILE.tnw FIELD VALUE
+       tarnwell-cli engines
 Try 'tarnwell-cli --help'."
-for args in "" report "print $d" "REPORT $d" "check $d $d" "--help x" "new" "add $d loan" "set $d rate"; do
+for args in "" report "print $d" "REPORT $d" "check $d $d" "--help x" "new" "add $d loan" "set $d rate" "engines $d"; do
     expect "usage: $args" "$usage" "$(run "$@" $args)"  # split on purpose
 done
 expect help 0 "$(run "$@" --help | head -c 1)"
+# The chosen engine is one the processor ran, listed with its time.
+engines=$("$@" engines | tr -d '\r')
+expect "engines: the chosen one timed" 1 "$(grep -c "^  ${engines##*Chosen: } .* us" <<<"$engines")"
 
 # 438 report lines ended by CR LF; export line 1 is 264 bytes, the other 31 are 267, each with 45 zero bytes.
 expect report "18460 438" "$("$@" report "$seeds/default.tnw" | wc -c) $("$@" report "$seeds/default.tnw" | grep -c $'\r$')"

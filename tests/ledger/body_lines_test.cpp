@@ -27,16 +27,20 @@ TEST(BodyLines, ScreenTextsAndTheWalkersShortcut)
         EXPECT_EQ(std::pair(b.kind, std::string(b.text, b.textLength)),
                   std::pair(SummaryLabelLine, std::string(loanTotal)));
     }
-    LineWalker sequential = startLineWalk(*l, LineTexts::Screen);
+    // Line by line in order, and a transaction's twelve lines at once.
+    auto shown = [](const BodyLine& x) {
+        return std::tuple(x.kind, std::string(x.id), std::string(x.text), x.value, x.total, x.rate);
+    };
+    LineWalker sequential = startLineWalk(*l, LineTexts::Screen), batched = sequential;
     for (int32_t line = 0; line < l->bodyLineCount; ++line) {
         BodyLine fresh;
         LineWalker w = startLineWalk(*l, LineTexts::Screen);
         describeBodyLine(sequential, line, b);
         describeBodyLine(w, line, fresh);
-        ASSERT_EQ(std::tuple(b.kind, std::string(b.id), std::string(b.text), b.value, b.total, b.rate),
-                  std::tuple(fresh.kind, std::string(fresh.id), std::string(fresh.text), fresh.value,
-                             fresh.total, fresh.rate))
-            << line;
+        ASSERT_EQ(shown(b), shown(fresh)) << line;
+        if (line >= linesPerTransaction * l->count) continue;
+        const BodyLine* batch = describeTransactionLines(batched, line / linesPerTransaction);
+        ASSERT_EQ(shown(batch[line % linesPerTransaction]), shown(fresh)) << line;
     }
     char id[lineTextSize];
     const int32_t length = formatLineId(id, 100, 12345, 'c');  // every digit kept

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "ledger/digits.h"
+#include "ledger/digits/engine_choice.h"
 
 using boost::multiprecision::cpp_int;
 
@@ -66,20 +66,34 @@ bool literalMultiply(const AmountVector& a, const DigitField<fractionDigits>& ra
     return true;
 }
 
-// Runs `check` on each instruction set the processor has, and says which it lacks.
+// Runs `check` on each engine the processor has; the log says which ran
+// and which the processor could not run.
 template <typename F>
 void onEveryInstructionSet(F check)
 {
     const DigitInstructions chosen = digitInstructions;
+    std::string ran, lacking;
     for (DigitInstructions set : allDigitInstructions) {
-        if (!ProcessorRuns(set))
-            std::printf("[   NOTE   ] instruction set %d not on this processor\n", int(set));
+        (ProcessorRuns(set) ? ran : lacking) += std::string(" ") + digitEngineName(set);
         if (!ProcessorRuns(set)) continue;
-        SCOPED_TRACE("instruction set " + std::to_string(int(set)));
+        SCOPED_TRACE(std::string("engine ") + digitEngineName(set));
         digitInstructions = set;
         check();
     }
     digitInstructions = chosen;
+    std::printf("[ ENGINES  ] ran:%s; not run by this processor:%s\n", ran.c_str(),
+                lacking.empty() ? " none" : lacking.c_str());
+}
+
+// The engine in use is the fastest of those timed at start, whatever
+// instructions the others have.
+TEST(DigitEngines, TheOneInUseIsTheFastestTimed)
+{
+    const EngineTiming& chosen = engineChoice.timing[int(engineChoice.chosen)];
+    EXPECT_EQ(digitInstructions, engineChoice.chosen);
+    ASSERT_TRUE(chosen.runs && chosen.trials > 0);
+    for (const EngineTiming& t : engineChoice.timing)
+        EXPECT_TRUE(!t.runs || (t.trials > 0 && t.bestNanoseconds >= chosen.bestNanoseconds));
 }
 
 template <std::size_t L>

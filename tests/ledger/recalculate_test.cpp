@@ -5,7 +5,7 @@
 #include <boost/multiprecision/cpp_int.hpp>
 #include <random>
 
-#include "ledger/digits.h"
+#include "ledger/digits/engine_choice.h"
 #include "support/ledger_builders.h"
 
 using boost::multiprecision::cpp_int;
@@ -101,11 +101,12 @@ TEST(Recalculation, RandomLedgersAgreeWithAnExactModel)
     const cpp_int scale = decimal("1" + std::string(20, '0')), limit = scale * scale * 10;
     auto l = std::make_unique<Ledger>();
     const DigitInstructions chosen = digitInstructions;
-    int refused = 0, accepted = 0;
+    int refused = 0, accepted = 0, ledgersOn[std::size(allDigitInstructions)] = {};
     for (int round = 0; round < 800 && !HasFailure(); ++round) {
         // Every instruction set the processor has, in turn.
         if (!ProcessorRuns(digitInstructions = allDigitInstructions[round % std::size(allDigitInstructions)]))
             continue;
+        ++ledgersOn[int(digitInstructions)];
         makeNewLedger(*l);
         setBeginningBalance(*l, rng() % 2 ? '+' : '-', randomDigits(rng, 21), randomDigits(rng, 20));
         setFraction(l->header.ratePerPeriod, std::string(rng() % 6, '0') + randomDigits(rng, 14));
@@ -161,6 +162,9 @@ TEST(Recalculation, RandomLedgersAgreeWithAnExactModel)
         EXPECT_EQ(balance.magnitude, totals[4].magnitude);  // the ending balance is the balancing total
     }
     digitInstructions = chosen;
+    for (DigitInstructions set : allDigitInstructions)
+        std::printf("[ ENGINES  ] %s: %d ledgers%s\n", digitEngineName(set), ledgersOn[int(set)],
+                    ProcessorRuns(set) ? "" : " (not run by this processor)");
     EXPECT_GT(refused, 20);  // both outcomes exercised
     EXPECT_GT(accepted, 100);
 }

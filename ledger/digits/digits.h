@@ -25,9 +25,10 @@ using TotalVector = DigitVector<totalCells>;
 
 enum class Magnitude { Less, Equal, Greater };
 
-// The instruction sets the primitives run on; every one gives the same
-// digits. The fastest one the processor has is chosen at start, so the
-// Windows program runs on any x86-64 and uses wider registers where it can.
+// The instruction sets the primitives run on (the digit engines); every one
+// gives the same digits. The one that is fastest on this processor is
+// chosen at start by timing them (engine_choice.h), so the Windows program
+// runs on any x86-64 and uses wider registers where they pay.
 // Avx2 runs on x86-64 processors since about 2013 (Haswell, Excavator);
 // Avx512 needs its F, BW, VL and VBMI parts (Ice Lake, Zen 4 and later).
 enum class DigitInstructions { Portable, Avx2, Avx512 };
@@ -37,7 +38,7 @@ constexpr DigitInstructions allDigitInstructions[] = {DigitInstructions::Portabl
 // True when this build has the set and the processor can run it.
 bool ProcessorRuns(DigitInstructions set);
 
-// The set in use; the tests switch it to check each one.
+// The set in use, chosen at start; the tests switch it to check each one.
 extern DigitInstructions digitInstructions;
 
 // Loads an integer field of N digits and a 20-digit fraction field into a

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "ledger/digits_avx512_parts.h"
+#include "ledger/digits/avx512_parts.h"
 
 #if TARNWELL_AVX512_DIGITS
 

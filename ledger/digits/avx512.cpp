@@ -6,7 +6,7 @@
 // shifted up one place to the passers runs each carry through its run of
 // nines exactly as the carry rules ripple it, and the bits that changed are
 // the cells a carry arrives at. Borrows are found the same way.
-#include "ledger/digits_avx512_parts.h"
+#include "ledger/digits/avx512_parts.h"
 
 #if TARNWELL_AVX512_DIGITS
 

@@ -1,8 +1,8 @@
-#include "ledger/digits.h"
+#include "ledger/digits/digits.h"
 
-#include "ledger/digits_avx2.h"
-#include "ledger/digits_avx512.h"
-#include "ledger/digits_portable.h"
+#include "ledger/digits/avx2.h"
+#include "ledger/digits/avx512.h"
+#include "ledger/digits/portable.h"
 
 constexpr int fd = fractionDigits;
 
@@ -16,15 +16,6 @@ bool ProcessorRuns(DigitInstructions set)
 #endif
     return set == DigitInstructions::Portable;
 }
-
-static DigitInstructions fastestDigitInstructions()
-{
-    for (DigitInstructions set : {DigitInstructions::Avx512, DigitInstructions::Avx2})
-        if (ProcessorRuns(set)) return set;
-    return DigitInstructions::Portable;
-}
-
-DigitInstructions digitInstructions = fastestDigitInstructions();
 
 // Each primitive hands its work to the wider instructions when they are in
 // use; the code after that is the portable one.
@@ -49,8 +40,8 @@ void LoadDigits(const std::array<char, I>& integer, const DigitField<fractionDig
     if constexpr (n == amountIntegerDigits)
         if (avx2InUse()) return Avx2LoadDigits(integer, fraction, v);
 #endif
-    for (int k = 0; k < fd; ++k) v[k] = fraction[fd - 1 - k] - '0';
-    for (int k = 0; k < n; ++k) v[fd + k] = integer[n - 1 - k] - '0';
+    PortableCellsOfText(fraction.data(), fd, v.data());
+    PortableCellsOfText(integer.data(), n, v.data() + fd);
     for (int k = fd + n; k < int(L); ++k) v[k] = 0;
 }
 
@@ -65,9 +56,9 @@ void StoreDigits(const DigitVector<L>& v, std::array<char, I>& integer, DigitFie
 #if TARNWELL_AVX2_DIGITS
     if (avx2InUse()) return Avx2StoreDigits(v, integer, fraction);
 #endif
-    for (int k = 0; k < fd; ++k) fraction[k] = static_cast<char>(v[fd - 1 - k] + '0');
+    PortableTextOfCells(v.data(), fd, fraction.data());
     fraction[fd] = 0;
-    for (int k = 0; k < n; ++k) integer[k] = static_cast<char>(v[L - 1 - k] + '0');
+    PortableTextOfCells(v.data() + fd, n, integer.data());
     integer[n] = 0;
 }
 

@@ -3,7 +3,7 @@
 // them. Each gives exactly the digits of the portable code.
 #pragma once
 
-#include "ledger/digits.h"
+#include "ledger/digits/digits.h"
 
 #if defined(__GNUC__) && defined(__x86_64__)
 #define TARNWELL_AVX512_DIGITS 1

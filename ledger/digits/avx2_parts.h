@@ -1,14 +1,14 @@
 // What the AVX2 primitives share: loading index tables, the carry flags of
 // a whole vector at once and their expansion back to bytes. Included only
-// by the digits_avx2 sources.
+// by the AVX2 sources in this folder.
 #pragma once
 
-#include "ledger/digits_avx2.h"
-#include "ledger/digits_lanes.h"
+#include "ledger/digits/avx2.h"
+#include "ledger/digits/lanes.h"
 
 #if TARNWELL_AVX2_DIGITS
 
-#include "ledger/digits_intrinsics.h"
+#include "ledger/digits/intrinsics.h"
 
 // The helpers are built into each primitive, none called on its own.
 #define AVX2_HELPER [[gnu::always_inline]] AVX2_CODE inline

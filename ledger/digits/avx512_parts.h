@@ -1,15 +1,15 @@
 // What the AVX-512 primitives share: a vector of up to 48 cells held in
 // three registers (cells 0-15, 16-31, 32-47), the cells above its length
 // zero and never stored, and tables of lane indices for the permutations.
-// Included only by the digits_avx512 sources.
+// Included only by the AVX-512 sources in this folder.
 #pragma once
 
-#include "ledger/digits_avx512.h"
-#include "ledger/digits_lanes.h"
+#include "ledger/digits/avx512.h"
+#include "ledger/digits/lanes.h"
 
 #if TARNWELL_AVX512_DIGITS
 
-#include "ledger/digits_intrinsics.h"
+#include "ledger/digits/intrinsics.h"
 
 // The helpers are built into each primitive, none called on its own.
 #define AVX512_HELPER [[gnu::always_inline]] AVX512_CODE inline

@@ -2,7 +2,7 @@
 // cells is held in six registers, the cells above its length zero and never
 // stored; for its carries it is narrowed to one byte a cell, 32 cells to a
 // register, and the carries of all cells found at once from the flag bits.
-#include "ledger/digits_avx2_parts.h"
+#include "ledger/digits/avx2_parts.h"
 
 #if TARNWELL_AVX2_DIGITS
 
