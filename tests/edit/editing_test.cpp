@@ -4,32 +4,6 @@
 #include "edit/navigation.h"
 #include "support/ledger_builders.h"
 
-TEST(Editing, TabGoesRoundEachArea)
-{
-    auto l = newLedger();
-    const int32_t loan = addAmount(*l, Payment, 32, "1");  // the last transaction
-    auto tab = [&](FieldId from) {
-        const EditFocus f{
-            from.area, from.headerField, from.transactionIndex, from.transactionField, {}, 0, 0, 0, 0};
-        const FieldId to = tabTarget(f, *l);
-        return std::tuple(to.area, to.area == Header ? int32_t(to.headerField) : to.transactionIndex,
-                          to.area == Header ? 0 : int32_t(to.transactionField));
-    };
-    EXPECT_EQ(tab(headerFieldId(RateFraction)), std::tuple(Header, int32_t(BalanceSign), 0));
-    EXPECT_EQ(tab(headerFieldId(BalanceFraction)), std::tuple(Header, int32_t(RateFraction), 0));
-    EXPECT_EQ(tab(transactionFieldId(3, Description)), std::tuple(Transactions, 4, int32_t(Description)));
-    EXPECT_EQ(tab(transactionFieldId(loan, Description)),
-              std::tuple(Transactions, loan, int32_t(AmountInteger)));
-    EXPECT_EQ(tab(transactionFieldId(loan, AmountInteger)),
-              std::tuple(Transactions, loan, int32_t(AmountFraction)));
-    EXPECT_EQ(tab(transactionFieldId(loan, AmountFraction)),
-              std::tuple(Transactions, 0, int32_t(Description)));
-    EditFocus f{};
-    f.area = Transactions;
-    EXPECT_EQ(std::tuple(shiftTabTarget(f).area, fieldLine(2, Description), fieldLine(1023, AmountFraction)),
-              std::tuple(Header, 24, 12285));
-}
-
 TEST(Editing, AClickSelectsTheFieldUnderThePointer)
 {
     auto l = newLedger();

@@ -1,21 +1,10 @@
-// The new document, and the snapshot that tells whether the user's data
-// changed. Adding is checked on the window, where its menu acts.
+// The snapshot that tells whether the user's data changed. Adding is checked on the window, where its menu
+// acts.
 #include <gtest/gtest.h>
 
 #include "support/ledger_builders.h"
 
 namespace {
-
-TEST(NewDocument, ReplacesEverythingWithTheDefault)
-{
-    auto l = newLedger(), fresh = newLedger();
-    setBeginningBalance(*l, '-', "5");
-    for (int k = 0; k < 50; ++k) addAmount(*l, Loan, 9, "3");
-    ASSERT_TRUE(RecalculateLedger(*l));
-    makeNewLedger(*l);
-    l->previousTotals = fresh->previousTotals;  // the one field that keeps history
-    EXPECT_EQ(std::memcmp(l.get(), fresh.get(), sizeof(Ledger)), 0);
-}
 
 TEST(Snapshot, EveryFieldOfTheUsersDataCountsAndNothingElse)
 {

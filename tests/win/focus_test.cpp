@@ -140,16 +140,35 @@ TEST_F(Focus, KeysEndTheWholeDocumentSelectionAndDoNothingElse)
     }
 }
 
-// Tab from the last transaction's amount fraction goes round to the first description and scrolls
-// back to it.
-TEST_F(Focus, TabFromTheLastAmountGoesBackToTheFirstTransaction)
+// Tab goes round the header's fields, and through every description and loan or payment amount,
+// from the last amount back to the first transaction; the field it reaches is brought into view.
+TEST_F(Focus, TabGoesRoundEachAreaAndShowsTheFieldItReaches)
 {
     const int32_t last = addAmount(ledger, Payment, 32, "3");
     showLedger();
-    scrollTo(380);
-    activateField(last, AmountFraction);
-    pressKey(VK_TAB);  // an empty description: the key-down wrapper hides its empty selection
-    EXPECT_EQ(focusOf(editFocus), std::tuple(Transactions, BalanceSign, 0, Description, "", 0, 0, 0, 0));
+    const struct {
+        FieldId from, to;
+    } tabs[] = {
+        {headerFieldId(RateFraction), headerFieldId(BalanceSign)},
+        {headerFieldId(BalanceFraction), headerFieldId(RateFraction)},
+        {transactionFieldId(3, Description), transactionFieldId(4, Description)},
+        {transactionFieldId(last, Description), transactionFieldId(last, AmountInteger)},
+        {transactionFieldId(last, AmountInteger), transactionFieldId(last, AmountFraction)},
+        {transactionFieldId(last, AmountFraction), transactionFieldId(0, Description)},
+    };
+    auto where = [](const FieldId& f) {
+        return f.area == Header
+                   ? std::tuple(Header, f.headerField, -1, Description)
+                   : std::tuple(Transactions, BalanceSign, f.transactionIndex, f.transactionField);
+    };
+    for (const auto& t : tabs) {
+        scrollTo(380);
+        activateField(t.from);
+        pressKey(VK_TAB);
+        EXPECT_EQ(where(fieldIdOf(editFocus)), where(t.to));
+        EXPECT_TRUE(t.to.area == Header ||
+                    lineInView(fieldLine(t.to.transactionIndex, t.to.transactionField)));
+    }
     EXPECT_EQ(screen.scrollLine, 0);
     expectNothingStale("Tab round the table");
 }
