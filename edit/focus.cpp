@@ -19,7 +19,7 @@ static void loadText(EditFocus& f, const char* text, std::size_t size)
     f.selectionShown = 1;
 }
 
-void loadField(EditFocus& f, const Ledger& l, const FieldId& field)
+void setFieldIdentity(EditFocus& f, const FieldId& field)
 {
     f.area = field.area;
     if (field.area == Header) {
@@ -28,6 +28,11 @@ void loadField(EditFocus& f, const Ledger& l, const FieldId& field)
         f.transactionIndex = field.transactionIndex;
         f.transactionField = field.transactionField;
     }
+}
+
+void loadField(EditFocus& f, const Ledger& l, const FieldId& field)
+{
+    setFieldIdentity(f, field);
     const StoredText stored = storedText(field, l);
     loadText(f, stored.bytes, static_cast<std::size_t>(stored.size));
 }

@@ -10,6 +10,10 @@
 // The line of the active transaction field.
 int32_t fieldLine();
 
+// Points the focus at a field, leaving the identity of the other area and
+// the edit text as they are.
+void setFieldIdentity(EditFocus& f, const FieldId& field);
+
 // Makes a field active with its stored text (leading and trailing zeros
 // included) in editText, wholly selected, caret at the start. Data only:
 // the repaint is activateField's.

@@ -9,17 +9,6 @@
 #include "view/field_geometry.h"
 #include "view/window_layout.h"
 
-static void setIdentity(EditFocus& f, const FieldId& id)
-{
-    f.area = id.area;
-    if (id.area == Header) {
-        f.headerField = id.headerField;
-    } else {
-        f.transactionIndex = id.transactionIndex;
-        f.transactionField = id.transactionField;
-    }
-}
-
 // The box the previous field's frame was drawn around, grown by one pixel;
 // empty for a transaction field whose line is not in the body.
 static PixelRect previousFrame(const EditFocus& previous, const TextMeasures& t)
@@ -51,7 +40,7 @@ static bool commitPrevious(const EditFocus& previous, const TextMeasures& t)
         return true;
     }
     const PixelRect clicked = activeFieldFrame(t);
-    setIdentity(editFocus, fieldIdOf(previous));
+    setFieldIdentity(editFocus, fieldIdOf(previous));
     editFocus.editText = previous.editText;
     repaintFrame(clicked);
     repaintFrame(previousFrame(previous, t));
@@ -64,7 +53,7 @@ static void selectField(const ScreenFont& s, int32_t x, int32_t y)
         fieldAtPoint(x, y, screen, s.measures, headerRects, ledger, GetDeviceCaps(s.dc, LOGPIXELSY));
     if (target.ignored) return;
     const EditFocus previous = editFocus;
-    setIdentity(editFocus, target.field);
+    setFieldIdentity(editFocus, target.field);
     // The typed text belongs to the field the click left, which the commit
     // takes from the copy: until the clicked field is loaded, a repaint
     // shows it empty rather than with another field's text.
