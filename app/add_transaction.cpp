@@ -59,5 +59,5 @@ void AddTransaction(TransactionType type, int32_t period)
     const TextMeasures t = measureScreenText();
     erasePreviousFrame(previous, t);
     keepActiveFieldVisible();
-    repaintNow({0, lineTop(linesPerTransaction * index) - 1, screen.clientWidth, screen.clientHeight});
+    repaintNow({0, lineTop(bodyLineOf(index, TransactionLine::Description)) - 1, screen.clientWidth, screen.clientHeight});
 }

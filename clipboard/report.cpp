@@ -121,7 +121,7 @@ static void putReport(ReportText<Write>& r, const Ledger& l)
         for (int32_t k = 0; k < linesPerTransaction; ++k) putLine(r, lines[k]);
     }
     BodyLine line;
-    for (int32_t n = linesPerTransaction * l.count; n < bodyLineCountFor(l.count); ++n) {
+    for (int32_t n = summaryStart(l.count); n < bodyLineCountFor(l.count); ++n) {
         describeBodyLine(walker, n, line);
         putLine(r, line);
     }

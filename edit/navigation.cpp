@@ -85,10 +85,10 @@ ClickTarget fieldAtPoint(int32_t x, int32_t y, const ScreenMetrics& m, const Tex
     if (y < m.bodyTop + m.lineHeight / 2 - m.lineHeight)
         return {false, headerFieldId(headerFieldAt(r, x, y))};
     const int32_t line = bodyLineAt(m, y, n);
-    int32_t index = line / linesPerTransaction;
+    int32_t index = transactionOfLine(line);
     if (index > l.count - 1) index = 0;
     TransactionField field = Description;
-    if (l.table[index].type != Interest && line == linesPerTransaction * index + 9)
+    if (l.table[index].type != Interest && line == bodyLineOf(index, TransactionLine::Amount))
         field = amountFieldAt(m, t, x);
     return {false, transactionFieldId(index, field)};
 }

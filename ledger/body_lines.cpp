@@ -178,6 +178,12 @@ static Label oldBalanceLabel(const Ledger& l, int32_t i, LineTexts texts)
 
 // ---- Lines --------------------------------------------------------------
 
+template <typename Line>
+static Line& at(Line* lines, TransactionLine line)
+{
+    return lines[static_cast<int32_t>(line)];
+}
+
 LineWalker startLineWalk(const Ledger& l, LineTexts texts)
 {
     LineWalker w{&l, countTransactionTypes(l), texts, -1, -1, -1, -1, {}, 0, 0, {}, {}, false, {}, {}};
@@ -206,7 +212,7 @@ static void prepareIds(LineWalker& w, int32_t i)
     w.idPeriodLength = w.period.length;
     for (int32_t k = 0; k < linesPerTransaction; ++k) {
         std::memcpy(w.ids[k], start, lineIdSize);
-        w.ids[k][w.idLength - 1] = static_cast<char>('a' + k);
+        w.ids[k][w.idLength - 1] = lineLetter(static_cast<TransactionLine>(k));
         w.ids[k][w.idLength] = 0;
     }
 }
@@ -218,15 +224,15 @@ static void shapeTransactionLines(LineWalker& w)
     BodyLine* out = w.lines;
     for (int32_t k = 0; k < linesPerTransaction; ++k)
         out[k] = {LabelLine, -1, "", 0, "", 0, nullptr, nullptr, nullptr};
-    out[0].kind = DescriptionLine;
-    out[5].kind = ValueLine;
-    setText(out[6], label(ratePerPeriodText));
-    out[7].kind = RateLine;
-    out[7].rate = &w.ledger->header.ratePerPeriod;
-    setText(out[8], label("Amount: "));
-    out[9].kind = AmountLine;
-    setText(out[10], label("New balance: "));
-    out[11].kind = ValueLine;
+    at(out, TransactionLine::Description).kind = DescriptionLine;
+    at(out, TransactionLine::OldBalance).kind = ValueLine;
+    setText(at(out, TransactionLine::RateLabel), label(ratePerPeriodText));
+    at(out, TransactionLine::Rate).kind = RateLine;
+    at(out, TransactionLine::Rate).rate = &w.ledger->header.ratePerPeriod;
+    setText(at(out, TransactionLine::AmountLabel), label("Amount: "));
+    at(out, TransactionLine::Amount).kind = AmountLine;
+    setText(at(out, TransactionLine::NewBalanceLabel), label("New balance: "));
+    at(out, TransactionLine::NewBalance).kind = ValueLine;
     w.linesShaped = true;
 }
 
@@ -246,16 +252,19 @@ static void describeTransaction(LineWalker& w, int32_t i)
         out[k].id = w.ids[k];
         out[k].idLength = w.idLength;
     }
-    setDescription(w.lineTexts[0], out[0], t);
+    using enum TransactionLine;
+    setDescription(w.lineTexts[0], at(out, Description), t);
     // The period and number as the identifier shows them.
-    setNumberedText(w.lineTexts[1], out[1], label("Period: "), out[1].id, w.idPeriodLength);
-    setNumberedText(w.lineTexts[2], out[2], label("Transaction: "), out[2].id + w.idPeriodLength + 1,
+    BodyLine& period = at(out, Period);
+    BodyLine& number = at(out, Number);
+    setNumberedText(w.lineTexts[1], period, label("Period: "), period.id, w.idPeriodLength);
+    setNumberedText(w.lineTexts[2], number, label("Transaction: "), number.id + w.idPeriodLength + 1,
                     w.idLength - w.idPeriodLength - 2);
-    setText(out[3], typeLine(t.type));
-    setText(out[4], oldBalanceLabel(l, i, w.texts));
-    out[5].value = &t.oldBalance;
-    out[9].value = &t.amount;
-    out[11].value = &t.newBalance;
+    setText(at(out, Type), typeLine(t.type));
+    setText(at(out, OldBalanceLabel), oldBalanceLabel(l, i, w.texts));
+    at(out, OldBalance).value = &t.oldBalance;
+    at(out, Amount).value = &t.amount;
+    at(out, NewBalance).value = &t.newBalance;
     w.idTransaction = i;
 }
 
@@ -286,14 +295,14 @@ static int32_t transactionOfType(LineWalker& w, int32_t type, int32_t ordinal)
 }
 
 // A row repeating a value of transaction i with its identifier.
-static void setRepeatedValue(LineWalker& w, BodyLine& out, int32_t i, char letter,
+static void setRepeatedValue(LineWalker& w, BodyLine& out, int32_t i, TransactionLine line,
                              SignedAmount Transaction::*value)
 {
     const Transaction& t = w.ledger->table[i];
     clearLine(out, ValueLine);
     out.transaction = i;
     out.idLength = formatIdStart(w.period, w.written, t.period, t.number);
-    w.written[out.idLength++] = letter;
+    w.written[out.idLength++] = lineLetter(line);
     w.written[out.idLength] = 0;
     out.id = w.written;
     out.value = &(t.*value);
@@ -305,7 +314,7 @@ static void describeSummaryLine(LineWalker& w, SummaryLine s, BodyLine& out)
     const LedgerTotals& totals = l.currentTotals;
     const int32_t last = l.count - 1;
     auto amountOf = [&](int32_t type) {
-        setRepeatedValue(w, out, transactionOfType(w, type, s.ordinal), 'j', &Transaction::amount);
+        setRepeatedValue(w, out, transactionOfType(w, type, s.ordinal), TransactionLine::Amount, &Transaction::amount);
     };
     auto total = [&](const SignedTotal& value) {
         clearLine(out, TotalLine);
@@ -320,8 +329,8 @@ static void describeSummaryLine(LineWalker& w, SummaryLine s, BodyLine& out)
     case PaymentTotalRow: total(totals.paymentTotal); return;
     case TransactionTotalRow: total(totals.transactionTotal); return;
     case BalancingTotalRow: total(totals.balancingTotal); return;
-    case BeginningBalanceRow: setRepeatedValue(w, out, 0, 'f', &Transaction::oldBalance); return;
-    case EndingBalanceRow: setRepeatedValue(w, out, last, 'l', &Transaction::newBalance); return;
+    case BeginningBalanceRow: setRepeatedValue(w, out, 0, TransactionLine::OldBalance, &Transaction::oldBalance); return;
+    case EndingBalanceRow: setRepeatedValue(w, out, last, TransactionLine::NewBalance, &Transaction::newBalance); return;
     default: break;
     }
     clearLine(out, SummaryLabelLine);
@@ -334,9 +343,9 @@ static void describeSummaryLine(LineWalker& w, SummaryLine s, BodyLine& out)
 
 void describeBodyLine(LineWalker& w, int32_t line, BodyLine& out)
 {
-    const int32_t first = linesPerTransaction * w.ledger->count;
+    const int32_t first = summaryStart(w.ledger->count);
     if (line < first) {
-        out = describeTransactionLines(w, line / linesPerTransaction)[line % linesPerTransaction];
+        out = at(describeTransactionLines(w, transactionOfLine(line)), lineWithin(line));
         return;
     }
     const TypeCounts& c = w.counts;

@@ -8,11 +8,7 @@
 #include <cstdint>
 
 #include "ledger/ledger.h"
-
-constexpr int32_t linesPerTransaction = 12;
-
-// Fixed summary lines besides the one per transaction.
-constexpr int32_t fixedSummaryLines = 22;
+#include "ledger/line_numbers.h"
 
 // The two labels of the fixed header, also used inside the body.
 extern const char beginningBalanceText[];  // "Beginning balance: "

@@ -1,5 +1,7 @@
 #include "ledger/edit_focus.h"
 
+#include "ledger/line_numbers.h"
+
 EditFocus editFocus = startFocus;
 std::array<char, 128> savedValue{};
 TransactionTable tableBeforeCommit{};
@@ -18,7 +20,7 @@ FieldId fieldIdOf(const EditFocus& f)
 
 int32_t fieldLine(int32_t transactionIndex, TransactionField field)
 {
-    return 12 * transactionIndex + (field == Description ? 0 : 9);
+    return bodyLineOf(transactionIndex, field == Description ? TransactionLine::Description : TransactionLine::Amount);
 }
 
 int32_t editTextLength(const EditFocus& f) { return storedTextLength(f.editText.data(), descriptionSize); }

@@ -92,10 +92,6 @@ struct SavedSnapshot {
 extern Ledger ledger;
 extern SavedSnapshot savedSnapshot;
 
-// Body lines: twelve per transaction, one summary line per transaction and
-// twenty-two fixed summary lines.
-constexpr int32_t bodyLineCountFor(int32_t count) { return 13 * count + 22; }
-
 // Fills a field with "0" digits and its zero byte.
 template <std::size_t S>
 void fillZeroDigits(std::array<char, S>& field)

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "ledger/digits/digits.h"
+#include "ledger/line_numbers.h"
 
 // The table under construction; nothing else reads it. Only its fields from
 // the period on are written and copied back: the descriptions before them

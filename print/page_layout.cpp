@@ -34,7 +34,8 @@ bool placeLine(const PrintPage& page, int32_t transactions, int32_t line, int32_
         y += page.linePitch;
         newPage = breakWhenFull(page, y);
     }
-    const bool startsBlock = line % linesPerTransaction == 0 && line <= linesPerTransaction * transactions;
+    const bool startsBlock =
+        lineWithin(line) == TransactionLine::Description && line <= summaryStart(transactions);
     return (startsBlock && breakWhenFull(page, y)) || newPage;
 }
 

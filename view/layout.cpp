@@ -31,7 +31,7 @@ void layoutBlock(ScreenMetrics& m, const TextMeasures& t, int32_t lineHeight, in
     m.lineHeight = std::max(lineHeight, 1);
     m.blockLeft = (width - blockWidth(t, m.lineHeight)) / 2;
     m.blockRight = m.blockLeft + blockWidth(t, m.lineHeight);
-    m.bodyTop = m.lineHeight / 2 + 5 * m.lineHeight;
+    m.bodyTop = m.lineHeight / 2 + headerRows * m.lineHeight;
 }
 
 static PixelRect spanInRow(CellSpan x, int32_t top, int32_t lineHeight)
@@ -46,23 +46,26 @@ HeaderFieldRects headerRectsFor(const ScreenMetrics& m, const TextMeasures& t, i
     const int32_t h = lh / 2;
     const int32_t left = m.blockLeft;
     const ValueCells cells = valueCells(left, lh, t);
-    auto rowTop = [&](int32_t row) { return h + (row - 1) * lh; };
+    auto rowTop = [&](HeaderRow row) { return h + row * lh; };
 
     HeaderFieldRects r{};
-    r.balanceLabel = spanInRow({left, left + balanceLabelWidth}, rowTop(1), lh);
-    r.balanceSign = spanInRow(cells.sign, rowTop(2), lh);
-    r.balanceInteger = spanInRow(cells.integer, rowTop(2), lh);
-    r.balancePoint = spanInRow(cells.point, rowTop(2), lh);
-    r.balanceFraction = spanInRow(cells.fraction, rowTop(2), lh);
-    r.rateLabel = spanInRow({left, left + rateLabelWidth}, rowTop(3), lh);
-    r.rateSign = spanInRow(cells.sign, rowTop(4), lh);
-    r.rateInteger = spanInRow(cells.integer, rowTop(4), lh);
-    r.ratePoint = spanInRow(cells.point, rowTop(4), lh);
-    r.rateFraction = spanInRow(cells.fraction, rowTop(4), lh);
+    r.balanceLabel = spanInRow({left, left + balanceLabelWidth}, rowTop(BalanceLabelRow), lh);
+    r.balanceSign = spanInRow(cells.sign, rowTop(BalanceValueRow), lh);
+    r.balanceInteger = spanInRow(cells.integer, rowTop(BalanceValueRow), lh);
+    r.balancePoint = spanInRow(cells.point, rowTop(BalanceValueRow), lh);
+    r.balanceFraction = spanInRow(cells.fraction, rowTop(BalanceValueRow), lh);
+    r.rateLabel = spanInRow({left, left + rateLabelWidth}, rowTop(RateLabelRow), lh);
+    r.rateSign = spanInRow(cells.sign, rowTop(RateValueRow), lh);
+    r.rateInteger = spanInRow(cells.integer, rowTop(RateValueRow), lh);
+    r.ratePoint = spanInRow(cells.point, rowTop(RateValueRow), lh);
+    r.rateFraction = spanInRow(cells.fraction, rowTop(RateValueRow), lh);
     return r;
 }
 
-int32_t headerRuleY(const ScreenMetrics& m) { return m.bodyTop - m.lineHeight + m.lineHeight / 2; }
+int32_t headerRuleY(const ScreenMetrics& m)
+{
+    return m.lineHeight / 2 + HeaderRuleRow * m.lineHeight + m.lineHeight / 2;
+}
 
 ValueCells valueCells(int32_t c, int32_t lh, const TextMeasures& t)
 {

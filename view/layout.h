@@ -63,6 +63,10 @@ void setPageMetrics(ScreenMetrics& m, int32_t pixelsPerInch);
 
 // ---- Block and header ---------------------------------------------------
 
+// The header's rows below its top half line: each label above its value,
+// then the rule between header and body.
+enum HeaderRow : int32_t { BalanceLabelRow, BalanceValueRow, RateLabelRow, RateValueRow, HeaderRuleRow, headerRows };
+
 // Width of the centred text block.
 int32_t blockWidth(const TextMeasures& t, int32_t lineHeight);
 

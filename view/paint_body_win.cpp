@@ -55,7 +55,7 @@ void paintTransactions(HDC dc)
 {
     drawHeaderRule(dc);
     drawPageRules(dc);
-    paintLines(dc, 0, linesPerTransaction * ledger.count);
+    paintLines(dc, 0, summaryStart(ledger.count));
 }
 
-void paintSummary(HDC dc) { paintLines(dc, linesPerTransaction * ledger.count, ledger.bodyLineCount); }
+void paintSummary(HDC dc) { paintLines(dc, summaryStart(ledger.count), ledger.bodyLineCount); }

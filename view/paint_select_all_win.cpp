@@ -46,7 +46,7 @@ void paintSelectAll(HDC dc)
     if (editFocus.area != WholeDocument) return;
     const FontSelection font = selectLedgerFont(dc);
     const TextMeasures t = measureLedgerText(dc);
-    const int32_t first = linesPerTransaction * ledger.count;
+    const int32_t first = summaryStart(ledger.count);
     LineWalker screenLines = startLineWalk(ledger, LineTexts::Screen);
     LineWalker summaryLines = startLineWalk(ledger, LineTexts::Report);
     BodyLine b;

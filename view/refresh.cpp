@@ -75,17 +75,19 @@ static void refreshTransactions(Refresh& r, const Ledger& l, const TransactionTa
 {
     const ValueCells cells = valueCells(bodyColumn(r.m, r.t), r.m.lineHeight, r.t);
     RowPlace p;
-    for (int32_t i = r.m.scrollLine / linesPerTransaction; i < l.count && !r.ended; ++i) {
+    using enum TransactionLine;
+    for (int32_t i = transactionOfLine(r.m.scrollLine); i < l.count && !r.ended; ++i) {
         const Transaction& old = before[i];
         const Transaction& now = l.table[i];
-        const int32_t first = linesPerTransaction * i;
-        if (placeRow(r, first + 5, InsetRow, p)) compareValue(r, p, cells, old.oldBalance, now.oldBalance);
-        if (committedRate(committed) && placeRow(r, first + 7, InsetRow, p))
+        if (placeRow(r, bodyLineOf(i, OldBalance), InsetRow, p))
+            compareValue(r, p, cells, old.oldBalance, now.oldBalance);
+        if (committedRate(committed) && placeRow(r, bodyLineOf(i, Rate), InsetRow, p))
             compareDigits(r, p, cells.fraction, saved.data(), l.header.ratePerPeriod.data(),
                           fractionDigits + 1);
-        if (now.type == Interest && placeRow(r, first + 9, InsetRow, p))
+        if (now.type == Interest && placeRow(r, bodyLineOf(i, Amount), InsetRow, p))
             compareValue(r, p, cells, old.amount, now.amount);
-        if (placeRow(r, first + 11, InsetRow, p)) compareValue(r, p, cells, old.newBalance, now.newBalance);
+        if (placeRow(r, bodyLineOf(i, NewBalance), InsetRow, p))
+            compareValue(r, p, cells, old.newBalance, now.newBalance);
     }
 }
 
@@ -111,7 +113,7 @@ static void refreshSummary(Refresh& r, const Ledger& l, const TransactionTable& 
     const ValueCells totalCells = totalValueCells(x0, r.m.lineHeight, r.t);
     const LedgerTotals& now = l.currentTotals;
     const LedgerTotals& old = l.previousTotals;
-    const int32_t first = linesPerTransaction * l.count;
+    const int32_t first = summaryStart(l.count);
     LineWalker walker = startLineWalk(l, LineTexts::Screen);
     BodyLine b;
     RowPlace p;

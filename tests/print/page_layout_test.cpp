@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ledger/ledger.h"
+#include "ledger/line_numbers.h"
 #include "print/page_layout.h"
 
 constexpr PrinterMeasures letter{300, 2550, 3300, 75, 75}, a4{300, 2479, 3508, 75, 75};
