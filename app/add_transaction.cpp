@@ -3,6 +3,7 @@
 #include "app/command_ids.h"
 #include "app/handlers.h"
 #include "ledger/body_lines.h"
+#include "edit/field_repaint.h"
 #include "edit/focus.h"
 #include "ledger/adding.h"
 #include "view/field_geometry.h"
@@ -29,27 +30,16 @@ static void moveCheckMark(TransactionType type, int32_t period)
 // where it was drawn.
 static void erasePreviousFrame(const EditFocus& previous, const TextMeasures& t)
 {
-    const int32_t rule = headerRuleY(screen);
-    switch (previous.area) {
-    case WholeDocument: repaintNow({0, rule + 1, screen.clientWidth, screen.clientHeight}); break;
-    case Transactions: {
-        const PixelRect box =
-            transactionFieldBox(screen, t, previous.transactionIndex, previous.transactionField);
-        if (box.top >= screen.bodyTop && box.top < screen.clientHeight) repaintNow(grownByOne(box));
-        break;
-    }
-    case Header:
-        repaintNow(grownByOne(headerFieldBox(headerRects, previous.headerField)));
-        repaintNow({screen.blockLeft, rule + 1, screen.blockRight, rule + 2});
-        break;
-    }
+    if (previous.area == WholeDocument) repaintBelowHeaderRule();
+    repaintFrame(focusFrame(previous, t));
+    if (previous.area == Header) repaintHeaderRuleBand();
 }
 
 void AddTransaction(TransactionType type, int32_t period)
 {
     moveCheckMark(type, period);
     int32_t index = 0;
-    if (!addTransaction(ledger, type, period, index)) {
+    if (!insertTransaction(ledger, type, period, index)) {
         reportFailure(addRefusalText(type), addRefusalTitle);
         return;
     }
@@ -59,5 +49,6 @@ void AddTransaction(TransactionType type, int32_t period)
     const TextMeasures t = measureScreenText();
     erasePreviousFrame(previous, t);
     keepActiveFieldVisible();
-    repaintNow({0, lineTop(bodyLineOf(index, TransactionLine::Description)) - 1, screen.clientWidth, screen.clientHeight});
+    repaintNow({0, lineTop(bodyLineOf(index, TransactionLine::Description)) - 1, screen.clientWidth,
+                screen.clientHeight});
 }

@@ -14,7 +14,7 @@
 #include "files/write_document.h"
 #include "ledger/adding.h"
 #include "ledger/body_lines.h"
-#include "ledger/edit_focus.h"
+#include "focus/edit_focus.h"
 
 constexpr int32_t identifierSize = lineIdSize;
 
@@ -85,7 +85,7 @@ int runAdd(const char* const* args, std::FILE* out, std::FILE* err)
     if (!opened(args[0], err)) return CliRefused;
     const TransactionType type = loan ? Loan : Payment;
     int32_t index = 0;
-    if (!addTransaction(ledger, type, period, index)) {
+    if (!insertTransaction(ledger, type, period, index)) {
         printRefusal(err, addRefusalTitle, addRefusalText(type));
         return CliRefused;
     }
@@ -142,7 +142,7 @@ static int32_t transactionNamed(const char* identifier)
 static bool fieldTakes(FieldKind kind, const char* value)
 {
     const std::size_t n = std::strlen(value);
-    if (n > static_cast<std::size_t>(longestText(kind))) return false;
+    if (n > static_cast<std::size_t>(fieldRule(kind).longestText)) return false;
     for (std::size_t i = 0; i < n; ++i)
         if (!acceptsCharacter(kind, static_cast<unsigned char>(value[i]))) return false;
     return true;

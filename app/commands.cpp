@@ -3,7 +3,9 @@
 #include "app/handlers.h"
 #include "view/messages.h"
 #include "clipboard/clipboard_commands.h"
-#include "files/documents.h"
+#include "files/new_document.h"
+#include "files/open.h"
+#include "files/save.h"
 #include "print/print_job.h"
 
 static bool inPeriodRange(int32_t id, int32_t base) { return id > base && id <= base + IDM_ADD_PERIODS; }

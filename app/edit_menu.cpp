@@ -3,6 +3,8 @@
 #include "app/command_ids.h"
 #include "app/handlers.h"
 #include "view/field_geometry.h"
+#include "edit/edit_text.h"
+#include "edit/field_repaint.h"
 #include "edit/focus.h"
 #include "view/window_layout.h"
 
@@ -13,9 +15,10 @@ static void enableCommand(HMENU menu, int32_t id, bool enabled)
 
 void onInitMenuPopup(HWND window)
 {
+    // A collapsed selection is never shown, whichever handler left it.
     if (editFocus.selectionEnd - editFocus.selectionStart < 1) editFocus.selectionShown = 0;
     const bool whole = editFocus.area == WholeDocument;
-    const bool selected = editFocus.selectionShown != 0;
+    const bool selected = shownSelectionLength(editFocus) > 0;
     const HMENU menu = GetMenu(window);
     enableCommand(menu, IDM_EDIT_CUT, !whole && selected);
     enableCommand(menu, IDM_EDIT_COPY, whole || selected);
@@ -28,11 +31,10 @@ void onInitMenuPopup(HWND window)
 void selectAll()
 {
     if (editFocus.area == WholeDocument) return;
-    const FocusArea previous = editFocus.area;
+    const EditFocus previous = editFocus;
     // The area changes first: the repaint below must find no active field,
     // or it draws the frame and the selection it is meant to erase.
     editFocus.area = WholeDocument;
-    if (previous == Header) repaintNow(grownByOne(headerFieldBox(headerRects, editFocus.headerField)));
-    // From one pixel below the rule under the header down to the bottom.
-    repaintNow(PixelRect{0, headerRuleY(screen) + 1, screen.clientWidth, screen.clientHeight});
+    if (previous.area == Header) repaintFrame(focusFrame(previous, measureScreenText()));
+    repaintBelowHeaderRule();
 }

@@ -2,7 +2,7 @@
 // field is brought into view first and an empty selection is never shown.
 #include "app/handlers.h"
 #include "edit/focus.h"
-#include "edit/input.h"
+#include "edit/keys.h"
 #include "edit/navigation.h"
 
 static void hideEmptySelection()

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "app/main_window.h"
-#include "files/documents.h"
+#include "files/open.h"
 #include "view/window_handle.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)

@@ -2,11 +2,11 @@
 
 #include "app/handlers.h"
 #include "view/messages.h"
-#include "edit/input.h"
+#include "edit/mouse.h"
+#include "edit/typing.h"
 #include "view/paint.h"
 #include "view/window_handle.h"
 #include "view/window_layout.h"
-
 
 bool registerMainWindowClass(HINSTANCE instance)
 {

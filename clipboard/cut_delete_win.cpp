@@ -3,7 +3,7 @@
 #include "clipboard/clipboard_block.h"
 #include "clipboard/clipboard_commands.h"
 #include "edit/edit_text.h"
-#include "edit/input.h"
+#include "edit/keys.h"
 #include "edit/navigation.h"
 
 // Deleting is the Delete key's own work, called without the key-down

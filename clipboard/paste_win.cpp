@@ -5,7 +5,7 @@
 
 #include "clipboard/clipboard_commands.h"
 #include "edit/focus.h"
-#include "edit/placement.h"
+#include "edit/typing.h"
 #include "files/transfer.h"
 #include "view/messages.h"
 #include "view/window_handle.h"

@@ -2,7 +2,7 @@
 # high. Each folder is one library that links the folder below it, and a
 # folder may include its own headers and those of the folders below, never
 # one above. The check runs whenever a source of a folder changes.
-set(TARNWELL_LAYERS ledger view edit files clipboard print app)
+set(TARNWELL_LAYERS ledger focus view edit files clipboard print app)
 
 # Fails the configuration when a file of `folder`, or of any folder inside
 # it (ledger/digits/ is part of ledger), includes a folder above it.

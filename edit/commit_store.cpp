@@ -25,8 +25,7 @@ int32_t storeEditText(const EditFocus& f, Ledger& l, std::array<char, 128>& save
     const int32_t n = std::min(editTextLength(f), width);
     std::memset(field.bytes, '0', static_cast<std::size_t>(width));
     field.bytes[width] = 0;
-    // Integer digits keep their units digit last; fraction digits follow the point.
-    char* to = kind == IntegerKind ? field.bytes + width - n : field.bytes;
+    char* to = fieldRule(kind).alignment == FlushRightField ? field.bytes + width - n : field.bytes;
     std::memcpy(to, f.editText.data(), static_cast<std::size_t>(n));
     return field.size;
 }

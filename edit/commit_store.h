@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ledger/edit_focus.h"
+#include "focus/edit_focus.h"
 
 // What committed a field: it decides the words of a refusal.
 enum CommitAction : int32_t { CommitByTab, CommitByShiftTab, CommitByEnter, CommitByClick };

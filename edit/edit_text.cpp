@@ -2,77 +2,6 @@
 
 #include <cstring>
 
-FieldKind activeFieldKind(const EditFocus& f, const Ledger& l)
-{
-    if (f.area == Header) {
-        switch (f.headerField) {
-        case BalanceSign: return SignKind;
-        case BalanceInteger: return IntegerKind;
-        case BalanceFraction:
-        case RateFraction: return FractionKind;
-        }
-        return NoFieldKind;
-    }
-    if (f.area != Transactions) return NoFieldKind;
-    const int32_t type = l.table[f.transactionIndex].type;
-    if (type == Interest) return DescriptionKind;
-    if (type != Loan && type != Payment) return NoFieldKind;
-    switch (f.transactionField) {
-    case Description: return DescriptionKind;
-    case AmountInteger: return IntegerKind;
-    case AmountFraction: return FractionKind;
-    }
-    return NoFieldKind;
-}
-
-// For the ledger to change (StoredBytes) or to read (StoredText).
-template <typename Bytes, typename L>
-static Bytes fieldBytes(const FieldId& field, L& l)
-{
-    auto& balance = l.header.beginningBalance;
-    if (field.area == Header) {
-        switch (field.headerField) {
-        case BalanceSign: return {balance.sign.data(), 2};
-        case BalanceInteger: return {balance.integer.data(), amountIntegerDigits + 1};
-        case BalanceFraction: return {balance.fraction.data(), fractionDigits + 1};
-        case RateFraction: return {l.header.ratePerPeriod.data(), fractionDigits + 1};
-        }
-    }
-    auto& t = l.table[field.transactionIndex];
-    switch (field.transactionField) {
-    case AmountInteger: return {t.amount.integer.data(), amountIntegerDigits + 1};
-    case AmountFraction: return {t.amount.fraction.data(), fractionDigits + 1};
-    default: return {t.description.data(), descriptionSize};
-    }
-}
-
-StoredBytes storedBytes(const FieldId& field, Ledger& l) { return fieldBytes<StoredBytes>(field, l); }
-StoredText storedText(const FieldId& field, const Ledger& l) { return fieldBytes<StoredText>(field, l); }
-
-int32_t longestText(FieldKind kind)
-{
-    switch (kind) {
-    case SignKind: return 1;
-    case IntegerKind: return amountIntegerDigits;
-    case FractionKind: return fractionDigits;
-    case DescriptionKind: return descriptionSize - 1;
-    case NoFieldKind: break;
-    }
-    return 0;
-}
-
-bool acceptsCharacter(FieldKind kind, uint32_t code)
-{
-    switch (kind) {
-    case SignKind: return code == '+' || code == '-';
-    case IntegerKind:
-    case FractionKind: return code >= '0' && code <= '9';
-    case DescriptionKind: return code >= 32 && code <= 255;
-    case NoFieldKind: break;
-    }
-    return false;
-}
-
 int32_t shownSelectionLength(const EditFocus& f)
 {
     return f.selectionShown && f.selectionEnd > f.selectionStart ? f.selectionEnd - f.selectionStart : 0;
@@ -80,7 +9,7 @@ int32_t shownSelectionLength(const EditFocus& f)
 
 bool hasRoomFor(const EditFocus& f, FieldKind kind, int32_t n)
 {
-    return editTextLength(f) - shownSelectionLength(f) + n <= longestText(kind);
+    return editTextLength(f) - shownSelectionLength(f) + n <= fieldRule(kind).longestText;
 }
 
 // Removes `n` characters at `at`: the rest of the text, terminator included,

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "focus/edit_focus.h"
 #include "view/font.h"
 #include "view/layout.h"
 
@@ -29,12 +30,22 @@ void repaintTextSpan(const ActiveText& a, int32_t fromX, int32_t toX);
 // Repaints the inside of the box from x to its right end: text that moved.
 void repaintTextToEnd(const ActiveText& a, int32_t fromX);
 
-// The active field's box grown by one pixel, which its focus frame
-// covers; empty for a transaction field whose line is not in the body.
+// The box of a focus's field grown by one pixel, which its focus frame
+// covers; empty for a transaction field whose line is not in the body and
+// for the whole-document selection. Every erasing of an old frame and
+// drawing of a new one repaints this.
+PixelRect focusFrame(const EditFocus& f, const TextMeasures& t);
 PixelRect activeFieldFrame(const TextMeasures& t);
+
+// Repaints a frame unless it is empty.
+void repaintFrame(const PixelRect& frame);
 
 // Repaints the active field's frame, if it is in view.
 void repaintActiveField(const TextMeasures& t);
+
+// Repaints everything below the rule under the header, which the
+// whole-document selection inverts.
+void repaintBelowHeaderRule();
 
 // Repaints the one-pixel band below the rule under the header, where the
 // rule is doubled while a transaction field is active.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ledger/edit_focus.h"
+#include "focus/edit_focus.h"
 #include "view/field_geometry.h"
 #include "view/window_layout.h"
 
@@ -30,18 +30,27 @@ void repaintTextToEnd(const ActiveText& a, int32_t fromX)
     repaintNow({std::max(fromX, a.box.left + 1), a.box.top + 1, a.box.right - 1, a.box.bottom - 1});
 }
 
-PixelRect activeFieldFrame(const TextMeasures& t)
+PixelRect focusFrame(const EditFocus& f, const TextMeasures& t)
 {
-    const PixelRect box = activeFieldBox(editFocus, screen, headerRects, t);
+    if (f.area == WholeDocument) return {0, 0, 0, 0};
+    const PixelRect box = activeFieldBox(f, screen, headerRects, t);
     const bool hidden =
-        editFocus.area == Transactions && (box.top < screen.bodyTop || box.top >= screen.clientHeight);
+        f.area == Transactions && (box.top < screen.bodyTop || box.top >= screen.clientHeight);
     return hidden ? PixelRect{0, 0, 0, 0} : grownByOne(box);
 }
 
-void repaintActiveField(const TextMeasures& t)
+PixelRect activeFieldFrame(const TextMeasures& t) { return focusFrame(editFocus, t); }
+
+void repaintFrame(const PixelRect& frame)
 {
-    const PixelRect frame = activeFieldFrame(t);
     if (frame.right > frame.left) repaintNow(frame);
+}
+
+void repaintActiveField(const TextMeasures& t) { repaintFrame(activeFieldFrame(t)); }
+
+void repaintBelowHeaderRule()
+{
+    repaintNow({0, headerRuleY(screen) + 1, screen.clientWidth, screen.clientHeight});
 }
 
 void repaintHeaderRuleBand()

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "ledger/edit_focus.h"
+#include "focus/edit_focus.h"
 
 // The line of the active transaction field.
 int32_t fieldLine();

@@ -9,7 +9,7 @@
 // the rule under the header doubles or goes single when the area changed.
 static void repaintFocusChange(const PixelRect& oldFrame, FocusArea oldArea, const TextMeasures& t)
 {
-    if (oldFrame.right > oldFrame.left) repaintNow(oldFrame);
+    repaintFrame(oldFrame);
     repaintActiveField(t);
     if (oldArea != editFocus.area) repaintHeaderRuleBand();
 }

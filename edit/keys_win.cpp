@@ -6,7 +6,7 @@
 #include "edit/edit_text.h"
 #include "edit/field_repaint.h"
 #include "edit/focus.h"
-#include "edit/input.h"
+#include "edit/keys.h"
 #include "edit/navigation.h"
 #include "view/window_layout.h"
 

@@ -4,26 +4,10 @@
 #include "edit/edit_text.h"
 #include "edit/field_repaint.h"
 #include "edit/focus.h"
-#include "edit/input.h"
+#include "edit/mouse.h"
 #include "edit/navigation.h"
 #include "view/field_geometry.h"
 #include "view/window_layout.h"
-
-// The box the previous field's frame was drawn around, grown by one pixel;
-// empty for a transaction field whose line is not in the body.
-static PixelRect previousFrame(const EditFocus& previous, const TextMeasures& t)
-{
-    if (previous.area == Header) return grownByOne(headerFieldBox(headerRects, previous.headerField));
-    const PixelRect box =
-        transactionFieldBox(screen, t, previous.transactionIndex, previous.transactionField);
-    if (box.top < screen.bodyTop || box.top >= screen.clientHeight) return {0, 0, 0, 0};
-    return grownByOne(box);
-}
-
-static void repaintFrame(const PixelRect& frame)
-{
-    if (frame.right > frame.left) repaintNow(frame);
-}
 
 // Commits the field the click left, from its copy. False when the ledger
 // refused the value: the previous field is then active again with its
@@ -36,14 +20,14 @@ static bool commitPrevious(const EditFocus& previous, const TextMeasures& t)
         return true;
     }
     if (commitField(previous, CommitByClick)) {
-        repaintFrame(previousFrame(previous, t));
+        repaintFrame(focusFrame(previous, t));
         return true;
     }
     const PixelRect clicked = activeFieldFrame(t);
     setFieldIdentity(editFocus, fieldIdOf(previous));
     editFocus.editText = previous.editText;
     repaintFrame(clicked);
-    repaintFrame(previousFrame(previous, t));
+    repaintFrame(focusFrame(previous, t));
     return false;
 }
 

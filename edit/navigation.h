@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "ledger/edit_focus.h"
+#include "focus/edit_focus.h"
 #include "view/layout.h"
 
 // Virtual-key codes, as the platform numbers them.

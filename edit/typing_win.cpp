@@ -2,9 +2,8 @@
 
 #include "edit/field_repaint.h"
 #include "edit/focus.h"
-#include "edit/input.h"
-#include "edit/placement.h"
-#include "ledger/edit_focus.h"
+#include "edit/typing.h"
+#include "focus/edit_focus.h"
 
 void placeInActiveField(const ScreenFont& s, FieldKind kind, const char* text, int32_t n)
 {

@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include "files/documents.h"
 #include "files/file_dialogs.h"
 #include "view/window_handle.h"
 

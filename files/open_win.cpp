@@ -6,7 +6,8 @@
 #include <cstring>
 
 #include "edit/focus.h"
-#include "files/documents.h"
+#include "files/discard_question.h"
+#include "files/open.h"
 #include "files/file_dialogs.h"
 #include "files/open_document.h"
 #include "files/transfer.h"

@@ -2,7 +2,7 @@
 // file, which keeps its old bytes when the write fails.
 #include <windows.h>
 
-#include "files/documents.h"
+#include "files/save.h"
 #include "files/file_dialogs.h"
 #include "files/write_document.h"
 #include "ledger/ledger.h"

@@ -11,7 +11,7 @@ int32_t insertionIndex(const Ledger& l, int32_t period)
     return l.count;
 }
 
-bool addTransaction(Ledger& l, TransactionType type, int32_t period, int32_t& index)
+bool insertTransaction(Ledger& l, TransactionType type, int32_t period, int32_t& index)
 {
     if (l.count + 1 > maxTransactions) return false;
     index = insertionIndex(l, period);

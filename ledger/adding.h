@@ -11,7 +11,7 @@ int32_t insertionIndex(const Ledger& l, int32_t period);
 // Inserts a zero loan or payment with an empty description at the end of
 // `period` and recalculates. False, with nothing changed, when the table is
 // full; otherwise `index` is the new transaction's slot.
-bool addTransaction(Ledger& l, TransactionType type, int32_t period, int32_t& index);
+bool insertTransaction(Ledger& l, TransactionType type, int32_t period, int32_t& index);
 
 // The refusal of an add to a full table: the loan's text has no final period.
 constexpr const char* addRefusalTitle = "Can Not Enter Transaction";

@@ -1,6 +1,6 @@
 #include "view/body_painter.h"
 
-#include "ledger/edit_focus.h"
+#include "focus/edit_focus.h"
 #include "ledger/ledger.h"
 #include "view/draw.h"
 

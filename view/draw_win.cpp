@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "view/field_geometry.h"
-#include "ledger/edit_focus.h"
+#include "focus/edit_focus.h"
 #include "view/font.h"
 
 void beginLedgerText(HDC dc)

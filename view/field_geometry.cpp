@@ -46,10 +46,12 @@ int32_t leftTextOrigin(const PixelRect& box, int32_t charHeight) { return box.le
 
 int32_t activeTextOrigin(const EditFocus& f, const PixelRect& box, int32_t charHeight, int32_t textWidth)
 {
-    const bool header = f.area == Header;
-    if (header && f.headerField == BalanceSign) return signTextOrigin(box, textWidth);
-    const bool integer = header ? f.headerField == BalanceInteger : f.transactionField == AmountInteger;
-    return integer ? integerTextOrigin(box, charHeight, textWidth) : leftTextOrigin(box, charHeight);
+    switch (fieldRule(fieldShape(fieldIdOf(f))).alignment) {
+    case CentredField: return signTextOrigin(box, textWidth);
+    case FlushRightField: return integerTextOrigin(box, charHeight, textWidth);
+    case FromLeftField: break;
+    }
+    return leftTextOrigin(box, charHeight);
 }
 
 PixelRect grownByOne(const PixelRect& box)

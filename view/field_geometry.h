@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "ledger/edit_focus.h"
+#include "focus/fields.h"
 #include "view/layout.h"
 
 // The rectangle owned by a header field.

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "ledger/body_lines.h"
-#include "ledger/edit_focus.h"
+#include "focus/edit_focus.h"
 #include "ledger/ledger.h"
 #include "view/body_painter.h"
 #include "view/draw.h"

@@ -1,5 +1,6 @@
 #include "view/refresh.h"
 
+#include "focus/fields.h"
 #include "ledger/body_lines.h"
 
 // How a row's rectangles are cut: rows inside a transaction and the
@@ -66,7 +67,7 @@ static void compareValue(Refresh& r, const RowPlace& p, const ValueCells& cells,
                   int32_t(old.fraction.size()));
 }
 
-static bool committedRate(const EditFocus& c) { return c.area == Header && c.headerField == RateFraction; }
+static bool committedRate(const EditFocus& c) { return isActiveHeaderField(c, RateFraction); }
 
 // Lines f, h, j (interest only) and l of every transaction not wholly above
 // the scroll position.
@@ -76,14 +77,14 @@ static void refreshTransactions(Refresh& r, const Ledger& l, const TransactionTa
     const ValueCells cells = valueCells(bodyColumn(r.m, r.t), r.m.lineHeight, r.t);
     RowPlace p;
     using enum TransactionLine;
+    const StoredText rate = storedText(headerFieldId(RateFraction), l);
     for (int32_t i = transactionOfLine(r.m.scrollLine); i < l.count && !r.ended; ++i) {
         const Transaction& old = before[i];
         const Transaction& now = l.table[i];
         if (placeRow(r, bodyLineOf(i, OldBalance), InsetRow, p))
             compareValue(r, p, cells, old.oldBalance, now.oldBalance);
         if (committedRate(committed) && placeRow(r, bodyLineOf(i, Rate), InsetRow, p))
-            compareDigits(r, p, cells.fraction, saved.data(), l.header.ratePerPeriod.data(),
-                          fractionDigits + 1);
+            compareDigits(r, p, cells.fraction, saved.data(), rate.bytes, rate.size);
         if (now.type == Interest && placeRow(r, bodyLineOf(i, Amount), InsetRow, p))
             compareValue(r, p, cells, old.amount, now.amount);
         if (placeRow(r, bodyLineOf(i, NewBalance), InsetRow, p))
@@ -97,12 +98,13 @@ static void compareCommittedAmount(Refresh& r, const RowPlace& p, const ValueCel
                                    int32_t index, const EditFocus& committed,
                                    const std::array<char, 128>& saved)
 {
-    if (committed.area != Transactions || committed.transactionIndex != index) return;
-    const SignedAmount& now = l.table[index].amount;
-    if (committed.transactionField == AmountInteger)
-        compareDigits(r, p, cells.integer, saved.data(), now.integer.data(), amountIntegerDigits + 1);
-    if (committed.transactionField == AmountFraction)
-        compareDigits(r, p, cells.fraction, saved.data(), now.fraction.data(), fractionDigits + 1);
+    const FieldId field = fieldIdOf(committed);
+    if (field.area != Transactions || field.transactionIndex != index ||
+        field.transactionField == Description)
+        return;
+    const StoredText now = storedText(field, l);
+    const CellSpan& cell = fieldShape(field) == IntegerKind ? cells.integer : cells.fraction;
+    compareDigits(r, p, cell, saved.data(), now.bytes, now.size);
 }
 
 static void refreshSummary(Refresh& r, const Ledger& l, const TransactionTable& before,

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ledger/edit_focus.h"
+#include "focus/edit_focus.h"
 #include "view/layout.h"
 
 // Called for each rectangle, in body line order; the caller paints each

@@ -1,4 +1,4 @@
-#include "ledger/edit_focus.h"
+#include "focus/edit_focus.h"
 #include "view/font.h"
 #include "view/refresh.h"
 #include "view/window_layout.h"

@@ -33,7 +33,7 @@ TEST(Snapshot, EveryFieldOfTheUsersDataCountsAndNothingElse)
     l->table[loan].period = 30;
     EXPECT_FALSE(IsLedgerModified(*l, *s));
     int32_t index;
-    addTransaction(*l, Payment, 1, index);  // a zero amount still changes the table
+    insertTransaction(*l, Payment, 1, index);  // a zero amount still changes the table
     EXPECT_TRUE(IsLedgerModified(*l, *s));
     makeNewLedger(*l);  // a smaller ledger: the snapshot's other slots are zero
     TakeSnapshot(*l, *s);

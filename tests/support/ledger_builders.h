@@ -60,7 +60,7 @@ inline int32_t addAmount(Ledger& l, TransactionType type, int32_t period, const 
                          const std::string& fraction = "")
 {
     int32_t index = -1;
-    if (!addTransaction(l, type, period, index)) return -1;
+    if (!insertTransaction(l, type, period, index)) return -1;
     setInteger(l.table[index].amount.integer, integer);
     setFraction(l.table[index].amount.fraction, fraction);
     return index;

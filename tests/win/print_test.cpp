@@ -11,7 +11,7 @@
 
 #include "app/command_ids.h"
 #include "clipboard/report.h"
-#include "ledger/edit_focus.h"
+#include "focus/edit_focus.h"
 #include "ledger/recalculate.h"
 #include "support/ledger_builders.h"
 #include "view/window_handle.h"

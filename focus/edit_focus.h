@@ -1,8 +1,8 @@
 // The edit focus: which field of the ledger is active, the text being typed
 // into it with its caret and selection, and the two buffers a commit keeps.
 //
-// The record lives here, beside the ledger, because every layer above reads
-// it. Exactly one process-wide EditFocus exists for the whole run: the
+// The record has a folder of its own just above the ledger because every
+// layer above reads it. Exactly one process-wide EditFocus exists for the whole run: the
 // editing handlers (edit/) and the commands that move it (clipboard, add,
 // new, open, select all) change it; painting and the refresh after a
 // commit only read it.

@@ -7,6 +7,10 @@
 #include "edit/edit_text.h"
 #include "view/font.h"
 
+// A character message: typed into the active field when it accepts the
+// character and has room; refused silently otherwise.
+void enterCharacter(uint32_t code);
+
 // Places `n` characters (the field's checks already passed) in place of
 // the shown selection or at the caret; a sign replaces the sign field's
 // text. Repaints the former selection, the old caret's column and the

@@ -1,4 +1,4 @@
-#include "ledger/edit_focus.h"
+#include "focus/edit_focus.h"
 
 #include "ledger/line_numbers.h"
 
