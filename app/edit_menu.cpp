@@ -15,8 +15,7 @@ static void enableCommand(HMENU menu, int32_t id, bool enabled)
 
 void onInitMenuPopup(HWND window)
 {
-    // A collapsed selection is never shown, whichever handler left it.
-    if (editFocus.selectionEnd - editFocus.selectionStart < 1) editFocus.selectionShown = 0;
+    hideCollapsedSelection(editFocus);
     const bool whole = editFocus.area == WholeDocument;
     const bool selected = shownSelectionLength(editFocus) > 0;
     const HMENU menu = GetMenu(window);

@@ -21,9 +21,6 @@ void cutText()
 void deleteSelection()
 {
     if (editFocus.area == WholeDocument) return;
-    if (editFocus.selectionEnd - editFocus.selectionStart < 1) {
-        editFocus.selectionShown = 0;
-        return;
-    }
+    hideCollapsedSelection(editFocus);
     if (editFocus.selectionShown) handleKeyDown(KeyDelete);
 }

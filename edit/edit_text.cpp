@@ -2,6 +2,11 @@
 
 #include <cstring>
 
+void hideCollapsedSelection(EditFocus& f)
+{
+    if (f.selectionEnd <= f.selectionStart) f.selectionShown = 0;
+}
+
 int32_t shownSelectionLength(const EditFocus& f)
 {
     return f.selectionShown && f.selectionEnd > f.selectionStart ? f.selectionEnd - f.selectionStart : 0;

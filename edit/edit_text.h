@@ -7,6 +7,11 @@
 
 #include "focus/fields.h"
 
+// A collapsed selection is never shown: clears selectionShown unless
+// selectionEnd is past selectionStart. Every handler that may leave one
+// collapsed runs this.
+void hideCollapsedSelection(EditFocus& f);
+
 // Length of the shown selection, 0 when none is shown.
 int32_t shownSelectionLength(const EditFocus& f);
 

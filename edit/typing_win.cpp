@@ -34,7 +34,7 @@ void placeInActiveField(const ScreenFont& s, FieldKind kind, const char* text, i
 static void typeCharacter(const ScreenFont& s, uint32_t code)
 {
     EditFocus& f = editFocus;
-    if (f.selectionEnd <= f.selectionStart) f.selectionShown = 0;
+    hideCollapsedSelection(f);
     if (f.area == WholeDocument) return;
     // A refused character still brings the field into view.
     if (f.area == Transactions) keepActiveFieldVisible();
