@@ -44,7 +44,8 @@ void repaintFrame(const PixelRect& frame);
 void repaintActiveField(const TextMeasures& t);
 
 // Repaints everything below the rule under the header, which the
-// whole-document selection inverts.
+// whole-document selection inverts: what selecting the whole document and
+// every way of leaving it repaint.
 void repaintBelowHeaderRule();
 
 // Repaints the one-pixel band below the rule under the header, where the

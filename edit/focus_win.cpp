@@ -41,6 +41,6 @@ void keepActiveFieldVisible()
 void leaveWholeDocument()
 {
     loadHeaderField(editFocus, ledger, BalanceSign);
-    repaintNow(grownByOne(headerRects.balanceSign));
-    repaintNow({0, screen.bodyTop, screen.clientWidth, screen.clientHeight});
+    repaintActiveField(measureScreenText());
+    repaintBelowHeaderRule();
 }

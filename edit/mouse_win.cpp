@@ -16,7 +16,7 @@
 static bool commitPrevious(const EditFocus& previous, const TextMeasures& t)
 {
     if (previous.area == WholeDocument) {
-        repaintNow({0, screen.bodyTop - 1, screen.clientWidth, screen.clientHeight});  // ends the inversion
+        repaintBelowHeaderRule();  // ends the inversion
         return true;
     }
     if (commitField(previous, CommitByClick)) {
