@@ -53,39 +53,37 @@ static RateLimbs rateLimbsOf(const DigitField<fractionDigits>& rate)
 // the shift fits a machine word, so the compiler divides by multiplying.
 static uint64_t tenDigitsDown(Wide c) { return static_cast<uint64_t>(c >> 10) / 9765625u; }
 
+// How many times 10^10 a limb of the first round holds: below 4, since
+// it is a remainder plus a quotient of at most 2 x 10^10 + 5.
+static uint64_t limbsOver(uint64_t t)
+{
+    return uint64_t(t >= limbBase) + uint64_t(t >= 2 * limbBase) + uint64_t(t >= 3 * limbBase);
+}
+
 // The product's column k is the sum of limb i times rate limb j for i + j =
 // k; columns 0 and 1 lie below 10^-20 and give only the carry into column
 // 2. Two rounds of moving each column's quotient up one limb leave every
-// limb below 10^10 + 3; the limbs stay small enough for the next product
-// without waiting for the last carries.
+// limb below 10^10 + 3, so the limbs stay small enough for the next
+// product without waiting for the last carries. The second round only
+// compares: each step waits for one product, three quotients by 10^10 and
+// a few additions, every limb in a register of its own.
 template <bool withBalance>
 static Limbs nextLimbs(const Limbs& x, const RateLimbs& r)
 {
-    const uint64_t* a = x.limb;
-    const Wide c0 = Wide(a[0]) * r.low, c1 = Wide(a[0]) * r.high + Wide(a[1]) * r.low;
-    const uint64_t below = tenDigitsDown(c1 + tenDigitsDown(c0));
+    const uint64_t a0 = x.limb[0], a1 = x.limb[1], a2 = x.limb[2], a3 = x.limb[3], a4 = x.limb[4];
     constexpr uint64_t b = withBalance ? 1 : 0;
-    const Wide s[valueLimbs] = {Wide(b * a[0]) + Wide(a[1]) * r.high + Wide(a[2]) * r.low + below,
-                                Wide(b * a[1]) + Wide(a[2]) * r.high + Wide(a[3]) * r.low,
-                                Wide(b * a[2]) + Wide(a[3]) * r.high + Wide(a[4]) * r.low,
-                                Wide(b * a[3]) + Wide(a[4]) * r.high, Wide(b * a[4])};
-    uint64_t q[valueLimbs], t[valueLimbs];
-    for (int k = 0; k < valueLimbs; ++k) {
-        q[k] = tenDigitsDown(s[k]);
-        t[k] = static_cast<uint64_t>(s[k]) - q[k] * limbBase;  // below 10^10: exact modulo 2^64
-    }
-    Limbs n;
-    t[valueLimbs - 1] += q[valueLimbs - 2] + q[valueLimbs - 1] * limbBase;  // the top keeps all it gets
-    for (int k = valueLimbs - 2; k > 0; --k) t[k] += q[k - 1];
-    uint64_t q2[valueLimbs] = {0};  // limb 0 took no quotient: it is below 10^10 already
-    n.limb[0] = t[0];
-    for (int k = 1; k < valueLimbs - 1; ++k) {
-        q2[k] = t[k] / limbBase;
-        n.limb[k] = t[k] - q2[k] * limbBase;
-    }
-    n.limb[valueLimbs - 1] = t[valueLimbs - 1];
-    for (int k = valueLimbs - 1; k > 0; --k) n.limb[k] += q2[k - 1];
-    return n;
+    const Wide c0 = Wide(a0) * r.low, c1 = Wide(a0) * r.high + Wide(a1) * r.low;
+    const uint64_t below = tenDigitsDown(c1 + tenDigitsDown(c0));
+    const Wide s0 = Wide(b * a0) + Wide(a1) * r.high + Wide(a2) * r.low + below,
+               s1 = Wide(b * a1) + Wide(a2) * r.high + Wide(a3) * r.low,
+               s2 = Wide(b * a2) + Wide(a3) * r.high + Wide(a4) * r.low;
+    const uint64_t s3 = b * a3 + a4 * r.high;  // the top limb is below 10^2: no 128 bits needed
+    const uint64_t q0 = tenDigitsDown(s0), q1 = tenDigitsDown(s1), q2 = tenDigitsDown(s2), q3 = s3 / limbBase;
+    const uint64_t t1 = static_cast<uint64_t>(s1) - q1 * limbBase + q0,
+                   t2 = static_cast<uint64_t>(s2) - q2 * limbBase + q1, t3 = s3 - q3 * limbBase + q2;
+    const uint64_t o1 = limbsOver(t1), o2 = limbsOver(t2), o3 = limbsOver(t3);
+    return {{static_cast<uint64_t>(s0) - q0 * limbBase, t1 - o1 * limbBase, t2 - o2 * limbBase + o1,
+             t3 - o3 * limbBase + o2, b * a4 + q3 + o3}};
 }
 
 // A limb of 10^10 or more makes a carry, one of 10^10 - 1 passes on the
@@ -232,32 +230,49 @@ bool PortableMultiplyByRate(const AmountVector& a, const DigitField<fractionDigi
     return fits;
 }
 
+// The settled balances of a run, the first the run's start: all of them are
+// worked out before any text is written, so that the next balance, which
+// waits for the one before, never waits behind the texts of earlier ones.
+static Limbs runBalances[maxTransactions + 1];
+
+// The texts of the first `count` transactions of a run from its balances.
+static void writeRunTexts(char sign, Transaction* t, int32_t count)
+{
+    if (count > 0) storeText(sign, valueText(runBalances[0]), t[0].oldBalance);
+    for (int32_t i = 0; i < count; ++i) {
+        const ValueText balance = valueText(runBalances[i + 1]);
+        storeText(sign, valueText(limbDifference(runBalances[i + 1], runBalances[i])), t[i].amount);
+        storeText(sign, balance, t[i].newBalance);
+        if (i + 1 < count) storeText(sign, balance, t[i + 1].oldBalance);
+    }
+}
+
 // The balance goes from one transaction to the next as limbs that are not
 // yet settled, so that each step waits only for the product and two rounds
-// of its carries; the last carries, the amount (the new balance less the
-// old) and the texts are worked out beside the next step. A new balance's
-// text is also the next transaction's old balance; the amounts add up to
-// the last balance less the first, which goes into amountDigits once.
+// of its carries; the last carries are worked out beside the next step.
+// Then the texts, of as many as fit: the amount is the new balance less
+// the old, a new
+// balance's text is also the next transaction's old balance, and the
+// amounts add up to the last balance less the first, which goes into
+// amountDigits once.
 bool PortableChargeInterestRun(AmountVector& b, char sign, const DigitField<fractionDigits>& rate,
                                Transaction* t, int32_t count, TotalVector& amountDigits)
 {
     const RateLimbs r = rateLimbsOf(rate);
-    const Limbs first = limbsOf(b);
-    Limbs running = first, settled = first;
-    if (count > 0) storeText(sign, valueText(first), t[0].oldBalance);
-    for (int32_t i = 0; i < count; ++i) {
+    Limbs running = limbsOf(b);
+    runBalances[0] = running;
+    int32_t fitting = 0;
+    for (; fitting < count; ++fitting) {
         running = nextLimbs<true>(running, r);
         Limbs next = running;
-        if (!settleLimbs(next)) return false;
-        const ValueText balance = valueText(next);
-        storeText(sign, valueText(limbDifference(next, settled)), t[i].amount);
-        storeText(sign, balance, t[i].newBalance);
-        if (i + 1 < count) storeText(sign, balance, t[i + 1].oldBalance);
-        settled = next;
+        if (!settleLimbs(next)) break;
+        runBalances[fitting + 1] = next;
     }
+    writeRunTexts(sign, t, fitting);
+    if (fitting < count) return false;
     AmountVector amounts;
-    cellsOf(limbDifference(settled, first), amounts);
-    cellsOf(settled, b);
+    cellsOf(limbDifference(runBalances[count], runBalances[0]), amounts);
+    cellsOf(runBalances[count], b);
     for (std::size_t k = 0; k < amountCells; ++k) amountDigits[k] += amounts[k];
     return true;
 }
