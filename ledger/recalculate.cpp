@@ -1,107 +1,83 @@
 #include "ledger/recalculate.h"
 
-#include <cstddef>
 #include <cstring>
 
-#include "ledger/digits/digits.h"
+#include "ledger/digits/limbs.h"
 #include "ledger/line_numbers.h"
 
-// The table under construction; nothing else reads it. Only its fields from
-// the period on are written and copied back: the descriptions before them
-// are the stored table's own.
-static TransactionTable workTable;
+// The balances of the pass under way; nothing else reads them. No text is
+// written until every balance is known to fit, so a pass that fails leaves
+// the stored table as it was, and one that succeeds writes its texts
+// straight into it.
+static BalanceTable workTable;
 
-constexpr std::size_t fieldsFrom = offsetof(Transaction, period),
-                      fieldsEnd = offsetof(Transaction, newBalance) + sizeof(SignedAmount);
-
-static void copyFields(const Transaction& from, Transaction& to)
-{
-    std::memcpy(reinterpret_cast<char*>(&to) + fieldsFrom, reinterpret_cast<const char*>(&from) + fieldsFrom,
-                fieldsEnd - fieldsFrom);
-}
-
-// The balance carried from one transaction to the next, kept as a vector so
-// that it is not read back from its text at every step.
-struct RunningBalance {
-    char sign;
-    AmountVector digits;
-};
-
-// The amounts summed along the pass, digit by digit without carrying (a
-// cell holds at most 1024 x 9); each sum is normalised once at the end, which
+// The amounts summed along the pass, limb by limb without carrying (a limb
+// holds at most 1024 x 10^10); each sum is settled once at the end, which
 // gives the digits of adding the amounts one at a time. Interest amounts are
 // summed apart by sign, and the two sums then added with their signs.
 struct RunningTotals {
-    TotalVector interestPlus, interestMinus, loans, payments;
+    Limbs interestPlus, interestMinus, loans, payments;
 };
 
-static void storeAmount(char sign, const AmountVector& v, SignedAmount& s)
+static void accumulate(Limbs& sum, const Limbs& a)
 {
-    setSign(s.sign, sign);
-    StoreDigits(v, s.integer, s.fraction);
-}
-
-static void storeTotal(char sign, const TotalVector& v, SignedTotal& s)
-{
-    setSign(s.sign, sign);
-    StoreDigits(v, s.integer, s.fraction);
-}
-
-static void accumulate(TotalVector& sum, const AmountVector& a)
-{
-    for (std::size_t k = 0; k < amountCells; ++k) sum[k] += a[k];
+    for (int k = 0; k < valueLimbs; ++k) sum.limb[k] += a.limb[k];
 }
 
 // The interest transactions from slot i on, as many as follow one another:
 // each charges interest on the balance carried into its period, and all
 // take that balance's sign. Returns how many were charged, or 0 when a
 // balance would reach 10^21.
-static int32_t chargeInterestRun(const Ledger& l, int32_t i, int32_t& p, RunningBalance& b,
-                                 RunningTotals& totals)
+static int32_t chargeInterestRun(const Ledger& l, int32_t i, int32_t& p, RunningTotals& totals)
 {
     int32_t count = 0;
+    const char sign = workTable.sign[i];
     for (; i + count < l.count && l.table[i + count].type == Interest; ++count) {
-        Transaction& t = workTable[i + count];
-        t.period = ++p;
-        t.number = 1;
-        t.type = Interest;
+        workTable.period[i + count] = ++p;
+        workTable.number[i + count] = 1;
+        workTable.sign[i + count + 1] = sign;
     }
-    TotalVector& sum = b.sign == '-' ? totals.interestMinus : totals.interestPlus;
-    return ChargeInterestRun(b.digits, b.sign, l.header.ratePerPeriod, &workTable[i], count, sum) ? count : 0;
+    const Limbs* balance = workTable.balance + i;
+    if (chargeInterestLimbs(balance[0], rateLimbsOf(l.header.ratePerPeriod), workTable.balance + i + 1, count) <
+        count)
+        return 0;
+    accumulate(sign == '-' ? totals.interestMinus : totals.interestPlus, limbDifference(balance[count], balance[0]));
+    return count;
 }
 
-// A loan adds its digits to the balance, a payment subtracts them. The
-// digits are read from the stored table, not from the copy just written.
-static bool applyAmount(const SignedAmount& stored, Transaction& t, char sign, RunningBalance& b,
-                        TotalVector& sum)
+// (sign, b) plus (amountSign, a), into slot i + 1; false when the sum
+// reaches 10^21. Equal magnitudes of opposite sign give "+" zero.
+static bool addSigned(int32_t i, char amountSign, const Limbs& a)
 {
-    AmountVector amount;
-    setSign(t.amount.sign, sign);
-    LoadDigits(stored.integer, stored.fraction, amount);
-    if (!AddSigned(b.sign, b.digits, sign, amount, b.sign, b.digits)) return false;
-    storeAmount(b.sign, b.digits, t.newBalance);
-    accumulate(sum, amount);
+    const Limbs& b = workTable.balance[i];
+    const char sign = workTable.sign[i];
+    Limbs& r = workTable.balance[i + 1];
+    if (sign == amountSign) {
+        for (int k = 0; k < valueLimbs; ++k) r.limb[k] = b.limb[k] + a.limb[k];
+        workTable.sign[i + 1] = sign;
+        return settleLimbs(r);
+    }
+    const int order = compareLimbs(b, a);
+    workTable.sign[i + 1] = order > 0 ? sign : order < 0 ? amountSign : '+';
+    r = order >= 0 ? limbDifference(b, a) : limbDifference(a, b);
     return true;
 }
 
 // A loan or payment in slot i, numbered n within period p, or a slot of an
-// unknown code, carried through as it stands.
-static bool applyTransaction(const Ledger& l, int32_t i, int32_t p, int32_t& n, RunningBalance& b,
-                             RunningTotals& totals)
+// unknown code, whose new balance is carried through as it stands.
+static bool applyTransaction(const Ledger& l, int32_t i, int32_t p, int32_t& n, RunningTotals& totals)
 {
-    const Transaction& stored = l.table[i];
-    Transaction& t = workTable[i];
-    copyFields(stored, t);
+    const Transaction& t = l.table[i];
     if (t.type != Loan && t.type != Payment) {
-        b.sign = stored.newBalance.sign[0];
-        LoadDigits(stored.newBalance.integer, stored.newBalance.fraction, b.digits);
+        workTable.sign[i + 1] = t.newBalance.sign[0];
+        workTable.balance[i + 1] = limbsOf(t.newBalance.integer, t.newBalance.fraction);
         return true;
     }
-    t.period = p;
-    t.number = ++n;
-    t.oldBalance = i == 0 ? l.header.beginningBalance : workTable[i - 1].newBalance;
-    if (t.type == Loan) return applyAmount(stored.amount, t, '+', b, totals.loans);
-    return applyAmount(stored.amount, t, '-', b, totals.payments);
+    workTable.period[i] = p;
+    workTable.number[i] = ++n;
+    const Limbs amount = limbsOf(t.amount.integer, t.amount.fraction);
+    accumulate(t.type == Loan ? totals.loans : totals.payments, amount);
+    return addSigned(i, t.type == Loan ? '+' : '-', amount);
 }
 
 // Periods and numbers run in table order; each old balance is the previous
@@ -111,41 +87,48 @@ static bool applyTransaction(const Ledger& l, int32_t i, int32_t p, int32_t& n, 
 static bool buildWorkTable(const Ledger& l, RunningTotals& totals)
 {
     const SignedAmount& beginning = l.header.beginningBalance;
-    RunningBalance b{beginning.sign[0], {}};
-    LoadDigits(beginning.integer, beginning.fraction, b.digits);
+    workTable.sign[0] = beginning.sign[0];
+    workTable.balance[0] = limbsOf(beginning.integer, beginning.fraction);
     int32_t p = 0, n = 0;
     for (int32_t i = 0; i < l.count;) {
         if (l.table[i].type == Interest) {
-            const int32_t charged = chargeInterestRun(l, i, p, b, totals);
+            const int32_t charged = chargeInterestRun(l, i, p, totals);
             if (charged == 0) return false;
             i += charged;
             n = 1;
         } else {
-            if (!applyTransaction(l, i, p, n, b, totals)) return false;
+            if (!applyTransaction(l, i, p, n, totals)) return false;
             ++i;
         }
     }
     return true;
 }
 
+static void storeTotal(char sign, const TotalVector& v, SignedTotal& s)
+{
+    setSign(s.sign, sign);
+    StoreDigits(v, s.integer, s.fraction);
+}
+
 // The five totals from the sums of the pass.
 static bool finishTotals(const Ledger& l, RunningTotals& r, LedgerTotals& totals)
 {
-    if (!NormaliseDigits(r.interestPlus) || !NormaliseDigits(r.interestMinus) || !NormaliseDigits(r.loans) ||
-        !NormaliseDigits(r.payments))
+    TotalVector plus, minus, loans, payments;
+    if (!cellsOfSum(r.interestPlus, plus) || !cellsOfSum(r.interestMinus, minus) || !cellsOfSum(r.loans, loans) ||
+        !cellsOfSum(r.payments, payments))
         return false;
     char interestSign, transactionSign, balancingSign;
     TotalVector interest, sum, transactions, balancing, beginning;
     const SignedAmount& b = l.header.beginningBalance;
     LoadDigits(b.integer, b.fraction, beginning);
-    if (!AddSigned('+', r.interestPlus, '-', r.interestMinus, interestSign, interest) ||
-        !AddSigned(interestSign, interest, '+', r.loans, transactionSign, sum) ||
-        !AddSigned(transactionSign, sum, '-', r.payments, transactionSign, transactions) ||
+    if (!AddSigned('+', plus, '-', minus, interestSign, interest) ||
+        !AddSigned(interestSign, interest, '+', loans, transactionSign, sum) ||
+        !AddSigned(transactionSign, sum, '-', payments, transactionSign, transactions) ||
         !AddSigned(b.sign[0], beginning, transactionSign, transactions, balancingSign, balancing))
         return false;
     storeTotal(interestSign, interest, totals.interestTotal);
-    storeTotal('+', r.loans, totals.loanTotal);
-    storeTotal('-', r.payments, totals.paymentTotal);
+    storeTotal('+', loans, totals.loanTotal);
+    storeTotal('-', payments, totals.paymentTotal);
     storeTotal(transactionSign, transactions, totals.transactionTotal);
     storeTotal(balancingSign, balancing, totals.balancingTotal);
     return true;
@@ -155,8 +138,8 @@ bool RecalculateLedger(Ledger& l)
 {
     RunningTotals running{};
     if (!buildWorkTable(l, running)) return false;
+    WriteBalanceTexts(workTable, l.header.beginningBalance, l.table.data(), l.count);
     // Slots from count upward are zero in the stored table after every pass.
-    for (int32_t i = 0; i < l.count; ++i) copyFields(workTable[i], l.table[i]);
     std::memset(l.table.data() + l.count, 0, sizeof(Transaction) * (maxTransactions - l.count));
     // Totals stay below 10^25 for any table the program can hold; were one
     // to overflow, the table is replaced but the totals keep their values.

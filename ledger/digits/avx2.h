@@ -35,10 +35,6 @@ AVX2_CODE bool Avx2AddMagnitudes(const DigitVector<L>& a, const DigitVector<L>& 
 template <std::size_t L>
 AVX2_CODE void Avx2SubtractMagnitudes(const DigitVector<L>& x, const DigitVector<L>& y, DigitVector<L>& r);
 
-AVX2_CODE bool Avx2MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate,
-                                  AmountVector& r);
 
-AVX2_CODE bool Avx2ChargeInterestRun(AmountVector& b, char sign, const DigitField<fractionDigits>& rate,
-                                     Transaction* t, int32_t count, TotalVector& amountDigits);
 
 #endif

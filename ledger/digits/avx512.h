@@ -36,10 +36,6 @@ template <std::size_t L>
 AVX512_CODE void Avx512SubtractMagnitudes(const DigitVector<L>& x, const DigitVector<L>& y,
                                           DigitVector<L>& r);
 
-AVX512_CODE bool Avx512MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate,
-                                      AmountVector& r);
 
-AVX512_CODE bool Avx512ChargeInterestRun(AmountVector& b, char sign, const DigitField<fractionDigits>& rate,
-                                         Transaction* t, int32_t count, TotalVector& amountDigits);
 
 #endif

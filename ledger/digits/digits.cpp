@@ -141,25 +141,12 @@ bool AddSigned(char sa, const DigitVector<L>& a, char sb, const DigitVector<L>& 
 
 bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate, AmountVector& r)
 {
-#if TARNWELL_AVX512_DIGITS
-    if (avx512InUse()) return Avx512MultiplyByRate(a, rate, r);
-#endif
-#if TARNWELL_AVX2_DIGITS
-    if (avx2InUse()) return Avx2MultiplyByRate(a, rate, r);
-#endif
     return PortableMultiplyByRate(a, rate, r);
 }
 
-bool ChargeInterestRun(AmountVector& b, char sign, const DigitField<fractionDigits>& rate, Transaction* t,
-                       int32_t count, TotalVector& amountDigits)
+void WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t, int32_t count)
 {
-#if TARNWELL_AVX512_DIGITS
-    if (avx512InUse()) return Avx512ChargeInterestRun(b, sign, rate, t, count, amountDigits);
-#endif
-#if TARNWELL_AVX2_DIGITS
-    if (avx2InUse()) return Avx2ChargeInterestRun(b, sign, rate, t, count, amountDigits);
-#endif
-    return PortableChargeInterestRun(b, sign, rate, t, count, amountDigits);
+    PortableWriteBalanceTexts(b, beginning, t, count);
 }
 
 using IntegerField = DigitField<amountIntegerDigits>;

@@ -81,14 +81,8 @@ bool AddSigned(char sa, const DigitVector<L>& a, char sb, const DigitVector<L>& 
 // overflow, which a rate below 1 and a balance below 10^21 never cause.
 bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate, AmountVector& r);
 
-// The values of `count` interest transactions in a row, t[0] to
-// t[count - 1] (count at most maxTransactions), starting from balance b of
-// the given sign: each one's old balance, its amount (MultiplyByRate of the
-// old balance) and its new balance (AddMagnitudes of the two) are written
-// with that sign, and the amounts are added into amountDigits cell by cell,
-// without carrying (as the digits of their sum or one by one: normalised,
-// the total is the same). b becomes the last new balance. False when a new
-// balance would reach 10^21. The balance goes from one transaction to the
-// next without being stored, so each waits for less.
-bool ChargeInterestRun(AmountVector& b, char sign, const DigitField<fractionDigits>& rate, Transaction* t,
-                       int32_t count, TotalVector& amountDigits);
+// The texts of transactions t[0] to t[count - 1] from the balances of a
+// recalculation pass (limbs.h), each engine with its own conversion of
+// values to text.
+struct BalanceTable;
+void WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t, int32_t count);

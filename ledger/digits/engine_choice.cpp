@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cstring>
 
+#include "ledger/digits/limbs.h"
+
 EngineChoice engineChoice{};
 
 // Defined here so that the choice is made where the set is: the timing
@@ -22,42 +24,44 @@ const char* digitEngineName(DigitInstructions set)
 
 namespace {
 
-// The trial: a run of interest transactions on a 36-digit balance with a
-// 19-digit rate (the costliest step) and the loans and payments that
-// follow interest in an ordinary period.
-constexpr int32_t trialInterest = 16, trialAmounts = 16;
+// The trial: the texts of a run of interest transactions on a 36-digit
+// balance with a 19-digit rate, the costliest values to write and what
+// each engine does its own way; the balances themselves are worked out
+// alike by all.
+constexpr int32_t trialTransactions = 32;
 constexpr int trialsPerEngine = 6;
 constexpr auto budgetPerEngine = std::chrono::microseconds(100);
 
-std::array<Transaction, trialInterest> trialTable;
+std::array<Transaction, trialTransactions> trialTable;
+BalanceTable trialBalances;
+SignedAmount trialBeginning;
 
-AmountVector digitsOf(const char* integer, const char* fraction)
+template <std::size_t N>
+void setDigits(std::array<char, N>& field, const char* digits)
 {
-    DigitField<amountIntegerDigits> i;
-    DigitField<fractionDigits> f;
-    std::memcpy(i.data(), integer, i.size());
-    std::memcpy(f.data(), fraction, f.size());
-    AmountVector v;
-    LoadDigits(i, f, v);
-    return v;
+    std::memcpy(field.data(), digits, N);
+}
+
+void prepareTrial()
+{
+    setDigits(trialBeginning.sign, "+");
+    setDigits(trialBeginning.integer, "000001234567890123456");
+    setDigits(trialBeginning.fraction, "78901234567890123456");
+    DigitField<fractionDigits> rate;
+    setDigits(rate, "01234567890123456789");
+    trialBalances.balance[0] = limbsOf(trialBeginning.integer, trialBeginning.fraction);
+    chargeInterestLimbs(trialBalances.balance[0], rateLimbsOf(rate), trialBalances.balance + 1, trialTransactions);
+    for (int32_t i = 0; i < trialTransactions; ++i) {
+        trialTable[i].type = Interest;
+        trialBalances.sign[i + 1] = '+';
+    }
 }
 
 // One trial's work; the result is kept so that it is not optimised away.
 int32_t trialWork()
 {
-    DigitField<fractionDigits> rate;
-    std::memcpy(rate.data(), "01234567890123456789", rate.size());
-    AmountVector balance = digitsOf("000001234567890123456", "78901234567890123456"), amount;
-    TotalVector sum{};
-    bool ok = ChargeInterestRun(balance, '+', rate, trialTable.data(), trialInterest, sum);
-    const AmountVector step = digitsOf("000000000000000012500", "25000000000000000000");
-    char sign = '+';
-    for (int32_t k = 0; k < trialAmounts; ++k) {
-        ok = AddSigned(sign, balance, k % 2 ? '-' : '+', step, sign, amount) && ok;
-        StoreDigits(amount, trialTable[k].newBalance.integer, trialTable[k].newBalance.fraction);
-        balance = amount;
-    }
-    return ok + balance[0];
+    WriteBalanceTexts(trialBalances, trialBeginning, trialTable.data(), trialTransactions);
+    return trialTable[trialTransactions - 1].newBalance.fraction[19];
 }
 
 EngineTiming timeEngine(DigitInstructions set)
@@ -82,6 +86,7 @@ EngineTiming timeEngine(DigitInstructions set)
 
 DigitInstructions chooseFastestDigitEngine()
 {
+    prepareTrial();
     DigitInstructions fastest = DigitInstructions::Portable;
     for (int k = 0; k < digitEngineCount; ++k) {
         const DigitInstructions set = allDigitInstructions[k];

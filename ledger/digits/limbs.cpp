@@ -1,6 +1,5 @@
 #include "ledger/digits/limbs.h"
 
-#include <cstring>
 
 #if !defined(__SIZEOF_INT128__)
 #error "the limb arithmetic needs the 128-bit integers of GCC and Clang on 64-bit targets"
@@ -27,47 +26,142 @@ RateLimbs rateLimbsOf(const DigitField<fractionDigits>& rate)
     return {limbOfText(rate.data() + limbDigits, limbDigits), limbOfText(rate.data(), limbDigits)};
 }
 
-// ---- Texts ----------------------------------------------------------------
+// ---- Arithmetic -----------------------------------------------------------
 
-// "00" to "99".
-struct DigitPairs {
-    char of[100][2];
-};
+// c / 10^10 for c below 2^74: 10^10 is 2^10 x 5^10, and what is left after
+// the shift fits a machine word, so the compiler divides by multiplying.
+static uint64_t tenDigitsDown(Wide c) { return static_cast<uint64_t>(c >> 10) / 9765625u; }
 
-constexpr DigitPairs digitPairs = [] {
-    DigitPairs p{};
-    for (int i = 0; i < 100; ++i) {
-        p.of[i][0] = static_cast<char>('0' + i / 10);
-        p.of[i][1] = static_cast<char>('0' + i % 10);
-    }
-    return p;
-}();
-
-// 2^97 / 10^10 rounded up. A limb times it, moved down 33 bits and raised
-// by one, is a 64-bit fraction of 10^10 a little above the limb's own, by
-// less than 3 of its units: too little to change any of the ten digits
-// that multiplying it by 100 five times brings up, two at a time.
-constexpr uint64_t limbFractionScale = 15845632502852867519u;
-
-static void storeLimbText(uint64_t limb, char* at)
+// How many times 10^10 a limb of the first round holds: below 4, since
+// it is a remainder plus a quotient of at most 2 x 10^10 + 5.
+static uint64_t limbsOver(uint64_t t)
 {
-    uint64_t f = static_cast<uint64_t>(Wide(limb) * limbFractionScale >> 33) + 1;
-    for (int k = 0; k < 5; ++k) {
-        const Wide p = Wide(f) * 100;
-        std::memcpy(at + 2 * k, digitPairs.of[static_cast<uint32_t>(p >> 64)], 2);
-        f = static_cast<uint64_t>(p);
+    return uint64_t(t >= limbBase) + uint64_t(t >= 2 * limbBase) + uint64_t(t >= 3 * limbBase);
+}
+
+// The product's column k is the sum of limb i times rate limb j for i + j =
+// k; columns 0 and 1 lie below 10^-20 and give only the carry into column
+// 2. Two rounds of moving each column's quotient up one limb leave every
+// limb below 10^10 + 3, so the limbs stay small enough for the next
+// product without waiting for the last carries. The second round only
+// compares: each step waits for one product, three quotients by 10^10 and
+// a few additions, every limb in a register of its own. With the balance,
+// the result is the balance plus its interest.
+template <bool withBalance>
+static Limbs nextLimbs(const Limbs& x, const RateLimbs& r)
+{
+    const uint64_t a0 = x.limb[0], a1 = x.limb[1], a2 = x.limb[2], a3 = x.limb[3], a4 = x.limb[4];
+    constexpr uint64_t b = withBalance ? 1 : 0;
+    const Wide c0 = Wide(a0) * r.low, c1 = Wide(a0) * r.high + Wide(a1) * r.low;
+    const uint64_t below = tenDigitsDown(c1 + tenDigitsDown(c0));
+    const Wide s0 = Wide(b * a0) + Wide(a1) * r.high + Wide(a2) * r.low + below,
+               s1 = Wide(b * a1) + Wide(a2) * r.high + Wide(a3) * r.low,
+               s2 = Wide(b * a2) + Wide(a3) * r.high + Wide(a4) * r.low;
+    const uint64_t s3 = b * a3 + a4 * r.high;  // the top limb is below 10^2: no 128 bits needed
+    const uint64_t q0 = tenDigitsDown(s0), q1 = tenDigitsDown(s1), q2 = tenDigitsDown(s2), q3 = s3 / limbBase;
+    const uint64_t t1 = static_cast<uint64_t>(s1) - q1 * limbBase + q0,
+                   t2 = static_cast<uint64_t>(s2) - q2 * limbBase + q1, t3 = s3 - q3 * limbBase + q2;
+    const uint64_t o1 = limbsOver(t1), o2 = limbsOver(t2), o3 = limbsOver(t3);
+    return {{static_cast<uint64_t>(s0) - q0 * limbBase, t1 - o1 * limbBase, t2 - o2 * limbBase + o1,
+             t3 - o3 * limbBase + o2, b * a4 + q3 + o3}};
+}
+
+// A limb of 10^10 or more makes a carry, one of 10^10 - 1 passes on the
+// carry it receives; with one flag bit per limb, adding the makers moved up
+// one place to the passers runs each carry through its run, and the bits
+// that changed are the limbs a carry arrives at. Borrows the same way.
+static uint32_t carriesArriving(uint32_t makes, uint32_t passes) { return ((makes << 1) + passes) ^ passes; }
+
+bool settleLimbs(Limbs& x)
+{
+    uint32_t makes = 0, passes = 0;
+    for (int k = 0; k < valueLimbs - 1; ++k) {
+        makes |= uint32_t(x.limb[k] >= limbBase) << k;
+        passes |= uint32_t(x.limb[k] == limbBase - 1) << k;
+    }
+    const uint32_t in = carriesArriving(makes, passes);
+    for (int k = 0; k < valueLimbs; ++k) {
+        const uint64_t raised = x.limb[k] + (in >> k & 1);
+        x.limb[k] = k < valueLimbs - 1 && raised >= limbBase ? raised - limbBase : raised;
+    }
+    return x.limb[valueLimbs - 1] < 10;
+}
+
+Limbs limbDifference(const Limbs& x, const Limbs& y)
+{
+    uint32_t negative = 0, zero = 0;
+    for (int k = 0; k < valueLimbs; ++k) {
+        negative |= uint32_t(x.limb[k] < y.limb[k]) << k;
+        zero |= uint32_t(x.limb[k] == y.limb[k]) << k;
+    }
+    const uint32_t in = carriesArriving(negative, zero);
+    Limbs d;
+    for (int k = 0; k < valueLimbs; ++k) {
+        const uint64_t lowered = x.limb[k] - y.limb[k] - (in >> k & 1);  // modulo 2^64 until put right
+        d.limb[k] = lowered >= limbBase ? lowered + limbBase : lowered;
+    }
+    return d;
+}
+
+int compareLimbs(const Limbs& x, const Limbs& y)
+{
+    for (int k = valueLimbs - 1; k >= 0; --k)
+        if (x.limb[k] != y.limb[k]) return x.limb[k] < y.limb[k] ? -1 : 1;
+    return 0;
+}
+
+Limbs interestOf(const Limbs& x, const RateLimbs& r)
+{
+    Limbs p = nextLimbs<false>(x, r);
+    settleLimbs(p);  // below the balance, as the rate is below 1
+    return p;
+}
+
+// The balance goes from one transaction to the next as limbs that are not
+// yet settled, so that each step waits only for the product and two rounds
+// of its carries; the last carries are worked out beside the next step.
+int32_t chargeInterestLimbs(const Limbs& start, const RateLimbs& r, Limbs* next, int32_t count)
+{
+    Limbs running = start;
+    for (int32_t i = 0; i < count; ++i) {
+        running = nextLimbs<true>(running, r);
+        Limbs settled = running;
+        if (!settleLimbs(settled)) return i;
+        next[i] = settled;
+    }
+    return count;
+}
+
+// ---- Cells ----------------------------------------------------------------
+
+Limbs limbsOfCells(const AmountVector& v)
+{
+    Limbs x{};
+    for (int k = 0; k < valueLimbs; ++k)
+        for (int d = limbDigits - 1; d >= 0; --d)
+            if (limbDigits * k + d < int(amountCells))
+                x.limb[k] = x.limb[k] * 10 + static_cast<uint64_t>(v[limbDigits * k + d]);
+    return x;
+}
+
+template <std::size_t L>
+static void cellsOfSettled(const Limbs& x, DigitVector<L>& v)
+{
+    for (int c = 0; c < int(L); ++c) {
+        uint64_t limb = x.limb[c / limbDigits];
+        for (int d = 0; d < c % limbDigits; ++d) limb /= 10;
+        v[c] = static_cast<int32_t>(limb % 10);
     }
 }
 
-void PortableStoreLimbText(char sign, const Limbs& v, SignedAmount& s)
+void cellsOfLimbs(const Limbs& x, AmountVector& v) { cellsOfSettled(x, v); }
+
+bool cellsOfSum(Limbs sum, TotalVector& v)
 {
-    s.sign[0] = sign;
-    s.sign[1] = 0;
-    s.integer[0] = static_cast<char>('0' + v.limb[4]);
-    storeLimbText(v.limb[3], s.integer.data() + 1);
-    storeLimbText(v.limb[2], s.integer.data() + 1 + limbDigits);
-    storeLimbText(v.limb[1], s.fraction.data());
-    storeLimbText(v.limb[0], s.fraction.data() + limbDigits);
-    s.integer[amountIntegerDigits] = 0;
-    s.fraction[fractionDigits] = 0;
+    for (int k = 0; k < valueLimbs - 1; ++k) {
+        sum.limb[k + 1] += sum.limb[k] / limbBase;
+        sum.limb[k] %= limbBase;
+    }
+    cellsOfSettled(sum, v);
+    return sum.limb[valueLimbs - 1] < 100'000;  // the five top cells of a total
 }

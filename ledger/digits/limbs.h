@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "ledger/ledger.h"
+#include "ledger/digits/digits.h"
 
 constexpr uint64_t limbBase = 10'000'000'000;
 constexpr int limbDigits = 10;
@@ -30,7 +30,44 @@ struct RateLimbs {
 Limbs limbsOf(const DigitField<amountIntegerDigits>& integer, const DigitField<fractionDigits>& fraction);
 RateLimbs rateLimbsOf(const DigitField<fractionDigits>& rate);
 
+// A vector's cells as limbs and back, for the primitives on cells; and a
+// sum of many values, each limb a sum of limbs, as the cells of a total
+// (false when it reaches 10^25).
+Limbs limbsOfCells(const AmountVector& v);
+void cellsOfLimbs(const Limbs& x, AmountVector& v);
+bool cellsOfSum(Limbs sum, TotalVector& v);
+
 // The sign and the 41 digits of a settled value below 10^21 as a signed
 // amount's text, every field with its zero byte. This is the plain C++ one;
 // the wide engines have their own, digit for digit the same.
 void PortableStoreLimbText(char sign, const Limbs& v, SignedAmount& s);
+
+// Moves the carries of a value whose limbs may hold 10^10 or more, from the
+// steps below, until every limb but the top is below 10^10; false when the
+// value reaches 10^21.
+bool settleLimbs(Limbs& x);
+
+// x - y for settled x not below y.
+Limbs limbDifference(const Limbs& x, const Limbs& y);
+
+// -1, 0 or 1 as x is below, equal to or above y; both settled.
+int compareLimbs(const Limbs& x, const Limbs& y);
+
+// x x rate truncated toward zero at the 20th decimal, settled.
+Limbs interestOf(const Limbs& x, const RateLimbs& r);
+
+// The new balances of `count` interest transactions in a row, from the
+// settled balance `start`: next[i] is the balance after the (i + 1)th. Returns
+// how many fit below 10^21, count when all do.
+int32_t chargeInterestLimbs(const Limbs& start, const RateLimbs& r, Limbs* next, int32_t count);
+
+// The balances of one recalculation pass, worked out before any text is
+// written: balance[0] is the beginning balance and balance[i + 1] the new
+// balance of transaction i, each settled and with its sign; period and
+// number are each transaction's own.
+struct BalanceTable {
+    Limbs balance[maxTransactions + 1];
+    char sign[maxTransactions + 1];
+    int32_t period[maxTransactions];
+    int32_t number[maxTransactions];
+};

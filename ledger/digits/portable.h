@@ -1,11 +1,11 @@
 // The additions, the multiplication by the rate and interest runs in plain
 // C++, for every processor: sums and differences of cells with their
-// carries found at once from flag bits (portable.cpp), products and runs on
-// limbs of ten digits (portable_interest.cpp). Called
+// carries found at once from flag bits (portable.cpp), products on limbs of
+// ten digits and the texts of a pass (portable_texts.cpp). Called
 // only by digits.cpp; each gives exactly the digits of the carry rules.
 #pragma once
 
-#include "ledger/digits/digits.h"
+#include "ledger/digits/limbs.h"
 
 template <std::size_t L>
 bool PortableAddMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b, DigitVector<L>& r);
@@ -20,5 +20,5 @@ void PortableTextOfCells(const int32_t* cells, int count, char* text);
 
 bool PortableMultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate, AmountVector& r);
 
-bool PortableChargeInterestRun(AmountVector& b, char sign, const DigitField<fractionDigits>& rate,
-                               Transaction* t, int32_t count, TotalVector& amountDigits);
+void PortableWriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t,
+                               int32_t count);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ledger/digits/engine_choice.h"
+#include "ledger/digits/limbs.h"
 
 using boost::multiprecision::cpp_int;
 
@@ -132,22 +133,28 @@ TEST(DigitArithmetic, SignedSumsAgreeWithExactArithmetic)
 }
 
 // Runs of interest transactions: each step's product against the literal
-// carry rules and exact truncation, and its texts against exact sums. A run
-// stops where a balance reaches 10^21.
+// carry rules and exact truncation, and the texts written from the run's
+// balances against exact sums. A run stops where a balance reaches 10^21.
 TEST(DigitArithmetic, ProductsAndInterestRunsAreExactAndTruncatedLikeTheDigitByDigitRules)
 {
     std::mt19937_64 rng(3);
     const cpp_int scale = boost::multiprecision::pow(cpp_int(10), fractionDigits), top = scale * scale * 10;
     auto t = std::make_unique<Transaction[]>(40);
+    auto table = std::make_unique<BalanceTable>();
     onEveryInstructionSet([&] {
         for (int n = 0; n < 700 && !HasFailure(); ++n) {
-            AmountVector balance = randomVector<amountCells>(rng), b = balance, amount, literal;
+            AmountVector balance = randomVector<amountCells>(rng), amount, literal;
             const auto rate = rateOf(randomVector<amountCells>(rng));
-            const cpp_int start = toInt(balance),
-                          exactRate = toInt(vec<amountCells>("0." + std::string(rate.data())));
+            const cpp_int exactRate = toInt(vec<amountCells>("0." + std::string(rate.data())));
             const int32_t count = int32_t(1 + rng() % 40);
-            TotalVector amounts{};
-            const bool ok = ChargeInterestRun(b, '-', rate, t.get(), count, amounts);
+            SignedAmount beginning;
+            setSign(beginning.sign, '-');
+            StoreDigits(balance, beginning.integer, beginning.fraction);
+            table->balance[0] = limbsOf(beginning.integer, beginning.fraction);
+            const int32_t fitting =
+                chargeInterestLimbs(table->balance[0], rateLimbsOf(rate), table->balance + 1, count);
+            for (int32_t i = 0; i < fitting; ++i) t[i].type = Interest, table->sign[i + 1] = '-';
+            WriteBalanceTexts(*table, beginning, t.get(), fitting);
             int32_t i = 0;
             for (; i < count && MultiplyByRate(balance, rate, amount) &&
                    literalMultiply(balance, rate, literal);
@@ -162,8 +169,7 @@ TEST(DigitArithmetic, ProductsAndInterestRunsAreExactAndTruncatedLikeTheDigitByD
                                 got[k]->sign[0] == '-');
                 AddMagnitudes(balance, amount, balance);
             }
-            ASSERT_EQ(ok, i == count);
-            ASSERT_TRUE(!ok || (b == balance && toInt(amounts) == toInt(balance) - start));
+            ASSERT_EQ(fitting, i);
         }
     });
 }
