@@ -13,13 +13,39 @@ namespace {
 
 constexpr int8_t none = -128;  // a shuffle index that gives a zero byte
 
-// Lane 2k the low half of limb k, 2k + 1 its high half.
-AVX2_HELPER __m256i halvesOf(const Limbs& v)
+template <uint32_t C>
+constexpr auto every = lanes<uint32_t, 8>([](int) { return C; });
+
+// The lanes' constants. GCC makes a known one in a register by a move from
+// an integer register and a broadcast, two instructions where a memory
+// operand costs none; read through a pointer an empty asm hides, the table
+// is known only by its address.
+struct LaneConstants {
+    Lanes<uint32_t, 8> reciprocal, limbHalf, scale, one, below[4];
+};
+constexpr LaneConstants laneConstants = {
+    every<halfReciprocal>,
+    every<100000>,
+    every<halfFractionScale>,
+    every<1>,
+    {every<(1u << 27) - 1>, every<(1u << 26) - 1>, every<(1u << 25) - 1>, every<(1u << 24) - 1>}};
+static_assert(halfFractionBits == 28);
+
+AVX2_HELPER const LaneConstants& inMemory(const LaneConstants& constants)
+{
+    const LaneConstants* c = &constants;
+    asm("" : "+r"(c));
+    return *c;
+}
+
+// Lane 2k the low half of limb k, 2k + 1 its high half. The multiplier of
+// each 64-bit lane is its low 32 bits.
+AVX2_HELPER __m256i halvesOf(const Limbs& v, const LaneConstants& c)
 {
     const __m256i limbs = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(v.limb));
-    const __m256i high = _mm256_srli_epi64(
-        _mm256_mul_epu32(_mm256_srli_epi64(limbs, 5), _mm256_set1_epi64x(halfReciprocal)), halfShift);
-    const __m256i low = _mm256_sub_epi64(limbs, _mm256_mul_epu32(high, _mm256_set1_epi64x(100000)));
+    const __m256i high =
+        _mm256_srli_epi64(_mm256_mul_epu32(_mm256_srli_epi64(limbs, 5), load(c.reciprocal)), halfShift);
+    const __m256i low = _mm256_sub_epi64(limbs, _mm256_mul_epu32(high, load(c.limbHalf)));
     return _mm256_or_si256(low, _mm256_slli_epi64(high, 32));
 }
 
@@ -31,33 +57,22 @@ struct HalfDigits {
 
 // Five times the fraction, whose point is one bit lower each time, puts
 // digit k at bits 27 - k and up, with nothing above; the fraction is what
-// lies below.
+// lies below, and the digit alone what differs from it.
 AVX2_HELPER __m256i timesFive(__m256i f) { return _mm256_add_epi32(f, _mm256_slli_epi32(f, 2)); }
 
-AVX2_HELPER __m256i below(__m256i p, int bits)
+AVX2_HELPER HalfDigits digitsOf(__m256i halves, const LaneConstants& c)
 {
-    return _mm256_and_si256(p, _mm256_set1_epi32((1 << bits) - 1));
-}
-
-AVX2_HELPER __m256i byteOf(__m256i p, int byte)
-{
-    return _mm256_and_si256(p, _mm256_set1_epi32(0xff << 8 * byte));
-}
-
-AVX2_HELPER HalfDigits digitsOf(__m256i halves)
-{
-    const __m256i f =
-        _mm256_add_epi32(_mm256_srli_epi32(_mm256_mullo_epi32(halves, _mm256_set1_epi32(halfFractionScale)),
-                                           halfFractionShift),
-                         _mm256_set1_epi32(1));
-    const __m256i p0 = timesFive(f);
-    const __m256i p1 = timesFive(below(p0, halfFractionBits - 1));
-    const __m256i p2 = timesFive(below(p1, halfFractionBits - 2));
-    const __m256i p3 = timesFive(below(p2, halfFractionBits - 3));
-    const __m256i p4 = timesFive(below(p3, halfFractionBits - 4));
-    const __m256i first =
-        _mm256_or_si256(_mm256_or_si256(_mm256_srli_epi32(p0, 27), byteOf(_mm256_srli_epi32(p1, 18), 1)),
-                        _mm256_or_si256(byteOf(_mm256_srli_epi32(p2, 9), 2), byteOf(p3, 3)));
+    const __m256i f = _mm256_add_epi32(
+        _mm256_srli_epi32(_mm256_mullo_epi32(halves, load(c.scale)), halfFractionShift), load(c.one));
+    const __m256i p0 = timesFive(f), f1 = _mm256_and_si256(p0, load(c.below[0]));
+    const __m256i p1 = timesFive(f1), f2 = _mm256_and_si256(p1, load(c.below[1]));
+    const __m256i p2 = timesFive(f2), f3 = _mm256_and_si256(p2, load(c.below[2]));
+    const __m256i p3 = timesFive(f3), f4 = _mm256_and_si256(p3, load(c.below[3]));
+    const __m256i p4 = timesFive(f4);
+    // Digit k to byte k: moved down by 27 - 9k bits.
+    const __m256i first = _mm256_or_si256(
+        _mm256_or_si256(_mm256_srli_epi32(p0, 27), _mm256_srli_epi32(_mm256_xor_si256(p1, f2), 18)),
+        _mm256_or_si256(_mm256_srli_epi32(_mm256_xor_si256(p2, f3), 9), _mm256_xor_si256(p3, f4)));
     return {first, _mm256_srli_epi32(p4, 23)};
 }
 
@@ -80,7 +95,7 @@ constexpr int headSlot(int byte, int half)
 // holds it in the lane slot `slot`; a zero byte where it holds none.
 constexpr int8_t digitIndex(int digit, int slot, bool fifth)
 {
-    if (digit < 0 || (digit % 5 == 4) != fifth) return none;
+    if (digit < 0 || slot < 0 || (digit % 5 == 4) != fifth) return none;
     return int8_t(4 * slot + (fifth ? 0 : digit % 5));
 }
 
@@ -102,7 +117,8 @@ static_assert(sizeof(SignedAmount) == 45 && offsetof(SignedAmount, integer) == 2
 
 AVX2_CODE void Avx2StoreLimbText(char sign, const Limbs& v, SignedAmount& s)
 {
-    const HalfDigits d = digitsOf(halvesOf(v));
+    const LaneConstants& c = inMemory(laneConstants);
+    const HalfDigits d = digitsOf(halvesOf(v, c), c);
     const __m256i permutation = load(headPermutation);
     const __m256i head = _mm256_or_si256(
         _mm256_shuffle_epi8(_mm256_permutevar8x32_epi32(d.first, permutation), load(headFirst)),
