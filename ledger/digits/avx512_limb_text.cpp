@@ -11,13 +11,37 @@
 
 namespace {
 
-// Lane 2k the low half of a's limb k, 2k + 1 its high half; lanes 8-15
-// the same for b.
-AVX512_HELPER __m512i halvesOf(__m512i limbs)
+// The lanes' constants. GCC makes a known one in a register by a broadcast
+// from an integer register, an instruction where a broadcast memory
+// operand costs none; read through a pointer an empty asm hides, the table
+// is known only by its address.
+struct LaneConstants {
+    uint32_t reciprocal, limbHalf, scale, one, below[4], byte[4];
+};
+constexpr LaneConstants laneConstants = {halfReciprocal,
+                                         100000,
+                                         halfFractionScale,
+                                         1,
+                                         {(1u << 27) - 1, (1u << 26) - 1, (1u << 25) - 1, (1u << 24) - 1},
+                                         {0xff, 0xff00, 0xff0000, 0xff000000}};
+static_assert(halfFractionBits == 28);
+
+AVX512_HELPER const LaneConstants& inMemory(const LaneConstants& constants)
 {
-    const __m512i high = _mm512_srli_epi64(
-        _mm512_mul_epu32(_mm512_srli_epi64(limbs, 5), _mm512_set1_epi64(halfReciprocal)), halfShift);
-    const __m512i low = _mm512_sub_epi64(limbs, _mm512_mul_epu32(high, _mm512_set1_epi64(100000)));
+    const LaneConstants* c = &constants;
+    asm("" : "+r"(c));
+    return *c;
+}
+
+AVX512_HELPER __m512i every(uint32_t c) { return _mm512_set1_epi32(static_cast<int>(c)); }
+
+// Lane 2k the low half of a's limb k, 2k + 1 its high half; lanes 8-15
+// the same for b. The multiplier of each 64-bit lane is its low 32 bits.
+AVX512_HELPER __m512i halvesOf(__m512i limbs, const LaneConstants& c)
+{
+    const __m512i high =
+        _mm512_srli_epi64(_mm512_mul_epu32(_mm512_srli_epi64(limbs, 5), every(c.reciprocal)), halfShift);
+    const __m512i low = _mm512_sub_epi64(limbs, _mm512_mul_epu32(high, every(c.limbHalf)));
     return _mm512_or_si512(low, _mm512_slli_epi64(high, 32));
 }
 
@@ -37,32 +61,26 @@ struct HalfDigits {
 // lies below.
 AVX512_HELPER __m512i timesFive(__m512i f) { return _mm512_add_epi32(f, _mm512_slli_epi32(f, 2)); }
 
-AVX512_HELPER __m512i below(__m512i p, int bits)
-{
-    return _mm512_and_si512(p, _mm512_set1_epi32((1 << bits) - 1));
-}
-
 // d with byte `byte` of each lane of p put in: d | (p & mask).
-AVX512_HELPER __m512i withByte(__m512i d, __m512i p, int byte)
+AVX512_HELPER __m512i withByte(__m512i d, __m512i p, int byte, const LaneConstants& c)
 {
-    return _mm512_ternarylogic_epi32(d, p, _mm512_set1_epi32(0xff << 8 * byte), 0xf8);
+    return _mm512_ternarylogic_epi32(d, p, every(c.byte[byte]), 0xf8);
 }
 
-AVX512_HELPER HalfDigits digitsOf(__m512i halves)
+AVX512_HELPER HalfDigits digitsOf(__m512i halves, const LaneConstants& c)
 {
-    const __m512i f =
-        _mm512_add_epi32(_mm512_srli_epi32(_mm512_mullo_epi32(halves, _mm512_set1_epi32(halfFractionScale)),
-                                           halfFractionShift),
-                         _mm512_set1_epi32(1));
+    const __m512i f = _mm512_add_epi32(
+        _mm512_srli_epi32(_mm512_mullo_epi32(halves, every(c.scale)), halfFractionShift), every(c.one));
     const __m512i p0 = timesFive(f);
-    const __m512i p1 = timesFive(below(p0, halfFractionBits - 1));
-    const __m512i p2 = timesFive(below(p1, halfFractionBits - 2));
-    const __m512i p3 = timesFive(below(p2, halfFractionBits - 3));
-    const __m512i p4 = timesFive(below(p3, halfFractionBits - 4));
+    const __m512i p1 = timesFive(_mm512_and_si512(p0, every(c.below[0])));
+    const __m512i p2 = timesFive(_mm512_and_si512(p1, every(c.below[1])));
+    const __m512i p3 = timesFive(_mm512_and_si512(p2, every(c.below[2])));
+    const __m512i p4 = timesFive(_mm512_and_si512(p3, every(c.below[3])));
+    // Digit k to byte k: moved down by 27 - 9k bits.
     __m512i first = _mm512_srli_epi32(p0, 27);
-    first = withByte(first, _mm512_srli_epi32(p1, 18), 1);
-    first = withByte(first, _mm512_srli_epi32(p2, 9), 2);
-    first = withByte(first, p3, 3);
+    first = withByte(first, _mm512_srli_epi32(p1, 18), 1, c);
+    first = withByte(first, _mm512_srli_epi32(p2, 9), 2, c);
+    first = withByte(first, p3, 3, c);
     return {first, _mm512_srli_epi32(p4, 23)};
 }
 
@@ -101,7 +119,8 @@ AVX512_CODE void Avx512StoreLimbTexts(char sign, const Limbs& a, SignedAmount& s
 {
     const __m512i limbs =
         _mm512_inserti64x4(limbsOf(a), _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b.limb)), 1);
-    const HalfDigits d = digitsOf(halvesOf(limbs));
+    const LaneConstants& c = inMemory(laneConstants);
+    const HalfDigits d = digitsOf(halvesOf(limbs, c), c);
     storeText(d, textOfA, sign, a.limb[4], sa);
     storeText(d, textOfB, sign, b.limb[4], sb);
 }
@@ -109,7 +128,8 @@ AVX512_CODE void Avx512StoreLimbTexts(char sign, const Limbs& a, SignedAmount& s
 // One value goes the same way, the other half of the register idle.
 AVX512_CODE void Avx512StoreLimbText(char sign, const Limbs& v, SignedAmount& s)
 {
-    storeText(digitsOf(halvesOf(limbsOf(v))), textOfA, sign, v.limb[4], s);
+    const LaneConstants& c = inMemory(laneConstants);
+    storeText(digitsOf(halvesOf(limbsOf(v), c), c), textOfA, sign, v.limb[4], s);
 }
 
 #endif
