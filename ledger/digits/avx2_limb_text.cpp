@@ -1,0 +1,136 @@
+// A settled value's text on AVX2: the four ten-digit limbs' eight halves in
+// the 32-bit lanes of one register, their digits brought up together and
+// shuffled into the text's order.
+#include "ledger/digits/limb_texts.h"
+
+#if TARNWELL_AVX2_DIGITS
+
+#include <cstddef>
+
+#include "ledger/digits/avx2_parts.h"
+
+namespace {
+
+constexpr int8_t none = -128;  // a shuffle index that gives a zero byte
+
+template <uint32_t C>
+constexpr auto every = lanes<uint32_t, 8>([](int) { return C; });
+
+// The lanes' constants. GCC makes a known one in a register by a move from
+// an integer register and a broadcast, two instructions where a memory
+// operand costs none; read through a pointer an empty asm hides, the table
+// is known only by its address.
+struct LaneConstants {
+    Lanes<uint32_t, 8> reciprocal, limbHalf, scale, one, below[4];
+};
+constexpr LaneConstants laneConstants = {
+    every<halfReciprocal>,
+    every<100000>,
+    every<halfFractionScale>,
+    every<1>,
+    {every<(1u << 27) - 1>, every<(1u << 26) - 1>, every<(1u << 25) - 1>, every<(1u << 24) - 1>}};
+static_assert(halfFractionBits == 28);
+
+AVX2_HELPER const LaneConstants& inMemory(const LaneConstants& constants)
+{
+    const LaneConstants* c = &constants;
+    asm("" : "+r"(c));
+    return *c;
+}
+
+// Lane 2k the low half of limb k, 2k + 1 its high half. The multiplier of
+// each 64-bit lane is its low 32 bits.
+AVX2_HELPER __m256i halvesOf(const Limbs& v, const LaneConstants& c)
+{
+    const __m256i limbs = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(v.limb));
+    const __m256i high =
+        _mm256_srli_epi64(_mm256_mul_epu32(_mm256_srli_epi64(limbs, 5), load(c.reciprocal)), halfShift);
+    const __m256i low = _mm256_sub_epi64(limbs, _mm256_mul_epu32(high, load(c.limbHalf)));
+    return _mm256_or_si256(low, _mm256_slli_epi64(high, 32));
+}
+
+// Each half's first four digits as the bytes of its lane, most significant
+// first, and its fifth as the lane's low byte.
+struct HalfDigits {
+    __m256i first, fifth;
+};
+
+// Five times the fraction, whose point is one bit lower each time, puts
+// digit k at bits 27 - k and up, with nothing above; the fraction is what
+// lies below, and the digit alone what differs from it.
+AVX2_HELPER __m256i timesFive(__m256i f) { return _mm256_add_epi32(f, _mm256_slli_epi32(f, 2)); }
+
+AVX2_HELPER HalfDigits digitsOf(__m256i halves, const LaneConstants& c)
+{
+    const __m256i f = _mm256_add_epi32(
+        _mm256_srli_epi32(_mm256_mullo_epi32(halves, load(c.scale)), halfFractionShift), load(c.one));
+    const __m256i p0 = timesFive(f), f1 = _mm256_and_si256(p0, load(c.below[0]));
+    const __m256i p1 = timesFive(f1), f2 = _mm256_and_si256(p1, load(c.below[1]));
+    const __m256i p2 = timesFive(f2), f3 = _mm256_and_si256(p2, load(c.below[2]));
+    const __m256i p3 = timesFive(f3), f4 = _mm256_and_si256(p3, load(c.below[3]));
+    const __m256i p4 = timesFive(f4);
+    // Digit k to byte k: moved down by 27 - 9k bits.
+    const __m256i first = _mm256_or_si256(
+        _mm256_or_si256(_mm256_srli_epi32(p0, 27), _mm256_srli_epi32(_mm256_xor_si256(p1, f2), 18)),
+        _mm256_or_si256(_mm256_srli_epi32(_mm256_xor_si256(p2, f3), 9), _mm256_xor_si256(p3, f4)));
+    return {first, _mm256_srli_epi32(p4, 23)};
+}
+
+// The head (bytes 0-31) is shuffled within each 128-bit lane, so the halves
+// are first moved to the lanes whose bytes show them: those of bytes 0-15
+// (limb 3 and the high half of limb 2) to the low lane, those of 16-31 to
+// the high one. The tail (bytes 29-44) shows halves 0-2, already in the low
+// lane.
+constexpr int headHalves[8] = {7, 6, 5, 5, 5, 4, 3, 2};
+constexpr auto headPermutation = lanes<int32_t, 8>([](int d) { return headHalves[d]; });
+
+constexpr int headSlot(int byte, int half)
+{
+    for (int s = 0; s < 4; ++s)
+        if (headHalves[byte / 16 * 4 + s] == half) return s;
+    return -1;
+}
+
+// The shuffle index of a byte's digit where `first` or `fifth` (fifth)
+// holds it in the lane slot `slot`; a zero byte where it holds none.
+constexpr int8_t digitIndex(int digit, int slot, bool fifth)
+{
+    if (digit < 0 || slot < 0 || (digit % 5 == 4) != fifth) return none;
+    return int8_t(4 * slot + (fifth ? 0 : digit % 5));
+}
+
+constexpr auto headFirst = lanes<int8_t, 32>(
+    [](int b) { return digitIndex(limbTextDigit(b), headSlot(b, limbTextDigit(b) / 5), false); });
+constexpr auto headFifth = lanes<int8_t, 32>(
+    [](int b) { return digitIndex(limbTextDigit(b), headSlot(b, limbTextDigit(b) / 5), true); });
+constexpr auto tailFirst = lanes<int8_t, 16>(
+    [](int b) { return digitIndex(limbTextDigit(29 + b), limbTextDigit(29 + b) / 5, false); });
+constexpr auto tailFifth = lanes<int8_t, 16>(
+    [](int b) { return digitIndex(limbTextDigit(29 + b), limbTextDigit(29 + b) / 5, true); });
+constexpr auto headCodes = lanes<int8_t, 32>([](int b) { return limbTextCode(b); });
+constexpr auto tailCodes = lanes<int8_t, 16>([](int b) { return limbTextCode(29 + b); });
+
+static_assert(sizeof(SignedAmount) == 45 && offsetof(SignedAmount, integer) == 2 &&
+              offsetof(SignedAmount, fraction) == 24);
+
+}  // namespace
+
+AVX2_CODE void Avx2StoreLimbText(char sign, const Limbs& v, SignedAmount& s)
+{
+    const LaneConstants& c = inMemory(laneConstants);
+    const HalfDigits d = digitsOf(halvesOf(v, c), c);
+    const __m256i permutation = load(headPermutation);
+    const __m256i head = _mm256_or_si256(
+        _mm256_shuffle_epi8(_mm256_permutevar8x32_epi32(d.first, permutation), load(headFirst)),
+        _mm256_shuffle_epi8(_mm256_permutevar8x32_epi32(d.fifth, permutation), load(headFifth)));
+    const __m128i tail = _mm_or_si128(_mm_shuffle_epi8(_mm256_castsi256_si128(d.first), load128(tailFirst)),
+                                      _mm_shuffle_epi8(_mm256_castsi256_si128(d.fifth), load128(tailFifth)));
+    const int signAndTop = static_cast<uint8_t>(sign) | static_cast<int>(v.limb[4]) << 16;
+    const __m256i codes =
+        _mm256_add_epi8(load(headCodes), _mm256_zextsi128_si256(_mm_cvtsi32_si128(signAndTop)));
+    char* bytes = reinterpret_cast<char*>(&s);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(bytes), _mm256_add_epi8(head, codes));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes + 29), _mm_add_epi8(tail, load128(tailCodes)));
+}
+
+#endif
