@@ -8,6 +8,7 @@
 #include <cstddef>
 
 #include "ledger/digits/avx2_parts.h"
+#include "ledger/digits/balance_texts.h"
 
 namespace {
 
@@ -40,9 +41,8 @@ AVX2_HELPER const LaneConstants& inMemory(const LaneConstants& constants)
 
 // Lane 2k the low half of limb k, 2k + 1 its high half. The multiplier of
 // each 64-bit lane is its low 32 bits.
-AVX2_HELPER __m256i halvesOf(const Limbs& v, const LaneConstants& c)
+AVX2_HELPER __m256i halvesOf(__m256i limbs, const LaneConstants& c)
 {
-    const __m256i limbs = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(v.limb));
     const __m256i high =
         _mm256_srli_epi64(_mm256_mul_epu32(_mm256_srli_epi64(limbs, 5), load(c.reciprocal)), halfShift);
     const __m256i low = _mm256_sub_epi64(limbs, _mm256_mul_epu32(high, load(c.limbHalf)));
@@ -113,24 +113,81 @@ constexpr auto tailCodes = lanes<int8_t, 16>([](int b) { return limbTextCode(29 
 static_assert(sizeof(SignedAmount) == 45 && offsetof(SignedAmount, integer) == 2 &&
               offsetof(SignedAmount, fraction) == 24);
 
-}  // namespace
+// A value's text: bytes 0-31 and 29-44.
+struct Text {
+    __m256i head;
+    __m128i tail;
+};
 
-AVX2_CODE void Avx2StoreLimbText(char sign, const Limbs& v, SignedAmount& s)
+AVX2_HELPER __m256i lowLimbs(const Limbs& v) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(v.limb)); }
+
+// The text of a value whose four low limbs are `low` and whose top one is
+// `top`.
+AVX2_HELPER Text textOf(char sign, __m256i low, uint64_t top)
 {
     const LaneConstants& c = inMemory(laneConstants);
-    const HalfDigits d = digitsOf(halvesOf(v, c), c);
+    const HalfDigits d = digitsOf(halvesOf(low, c), c);
     const __m256i permutation = load(headPermutation);
     const __m256i head = _mm256_or_si256(
         _mm256_shuffle_epi8(_mm256_permutevar8x32_epi32(d.first, permutation), load(headFirst)),
         _mm256_shuffle_epi8(_mm256_permutevar8x32_epi32(d.fifth, permutation), load(headFifth)));
     const __m128i tail = _mm_or_si128(_mm_shuffle_epi8(_mm256_castsi256_si128(d.first), load128(tailFirst)),
                                       _mm_shuffle_epi8(_mm256_castsi256_si128(d.fifth), load128(tailFifth)));
-    const int signAndTop = static_cast<uint8_t>(sign) | static_cast<int>(v.limb[4]) << 16;
+    const int signAndTop = static_cast<uint8_t>(sign) | static_cast<int>(top) << 16;
     const __m256i codes =
         _mm256_add_epi8(load(headCodes), _mm256_zextsi128_si256(_mm_cvtsi32_si128(signAndTop)));
+    return {_mm256_add_epi8(head, codes), _mm_add_epi8(tail, load128(tailCodes))};
+}
+
+AVX2_HELPER void put(const Text& text, SignedAmount& s)
+{
     char* bytes = reinterpret_cast<char*>(&s);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(bytes), _mm256_add_epi8(head, codes));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes + 29), _mm_add_epi8(tail, load128(tailCodes)));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(bytes), text.head);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes + 29), text.tail);
+}
+
+AVX2_HELPER void storeOne(char sign, const Limbs& v, SignedAmount& s, SignedAmount& copy)
+{
+    const Text text = textOf(sign, lowLimbs(v), v.limb[4]);
+    put(text, s);
+    put(text, copy);
+}
+
+// next - old for settled next not below old, in the register it is
+// converted in: worked out from limbs just loaded, not stored and read
+// back. A borrow arrives where the limb below fell short or passed on the
+// one it received; limbs are far below 2^63, so signed comparisons do.
+AVX2_HELPER void storeDifference(char sign, const Limbs& next, const Limbs& old, SignedAmount& s)
+{
+    const __m256i x = lowLimbs(next), y = lowLimbs(old);
+    const auto shortOf = static_cast<uint32_t>(_mm256_movemask_pd(_mm256_castsi256_pd(_mm256_cmpgt_epi64(y, x))));
+    const auto equal = static_cast<uint32_t>(_mm256_movemask_pd(_mm256_castsi256_pd(_mm256_cmpeq_epi64(x, y))));
+    const uint32_t arriving = ((shortOf << 1) + equal) ^ equal;
+    const __m256i bits = _mm256_set_epi64x(8, 4, 2, 1), base = _mm256_set1_epi64x(static_cast<long long>(limbBase));
+    const __m256i borrows = _mm256_cmpeq_epi64(_mm256_and_si256(_mm256_set1_epi64x(arriving), bits), bits);
+    __m256i d = _mm256_add_epi64(_mm256_sub_epi64(x, y), borrows);  // a borrow's lane is all ones, -1
+    d = _mm256_add_epi64(d, _mm256_and_si256(_mm256_cmpgt_epi64(_mm256_setzero_si256(), d), base));
+    put(textOf(sign, d, next.limb[4] - old.limb[4] - (arriving >> 4 & 1)), s);
+}
+
+AVX2_HELPER void storeTwo(char sign, const Limbs& old, const Limbs& next, SignedAmount& amount, SignedAmount& s,
+                          SignedAmount& copy)
+{
+    storeDifference(sign, next, old, amount);
+    storeOne(sign, next, s, copy);
+}
+
+}  // namespace
+
+AVX2_CODE void Avx2StoreLimbText(char sign, const Limbs& v, SignedAmount& s)
+{
+    put(textOf(sign, lowLimbs(v), v.limb[4]), s);
+}
+
+AVX2_CODE void Avx2WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t,
+                                     int32_t count)
+{
+    writeBalanceTexts(b, beginning, t, count, storeOne, storeTwo);
 }
 
 #endif

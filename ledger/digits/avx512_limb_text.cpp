@@ -8,6 +8,7 @@
 #include <cstddef>
 
 #include "ledger/digits/avx512_parts.h"
+#include "ledger/digits/balance_texts.h"
 
 namespace {
 
@@ -102,14 +103,62 @@ constexpr __mmask64 textBytes = (uint64_t(1) << 45) - 1;
 
 static_assert(sizeof(SignedAmount) == 45);
 
-AVX512_HELPER void storeText(const HalfDigits& d, const Lanes<uint8_t, 64>& index, char sign, uint64_t top,
-                             SignedAmount& s)
+AVX512_HELPER __m512i textOf(const HalfDigits& d, const Lanes<uint8_t, 64>& index, char sign, uint64_t top)
 {
     const int signAndTop = static_cast<uint8_t>(sign) | static_cast<int>(top) << 16;
     const __m512i codes =
         _mm512_add_epi8(load(textCodes), _mm512_zextsi128_si512(_mm_cvtsi32_si128(signAndTop)));
-    const __m512i text = _mm512_permutex2var_epi8(d.first, load(index), d.fifth);
-    _mm512_mask_storeu_epi8(&s, textBytes, _mm512_add_epi8(text, codes));
+    return _mm512_add_epi8(_mm512_permutex2var_epi8(d.first, load(index), d.fifth), codes);
+}
+
+AVX512_HELPER void put(__m512i text, SignedAmount& s) { _mm512_mask_storeu_epi8(&s, textBytes, text); }
+
+AVX512_HELPER __m256i lowLimbs(const Limbs& v) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(v.limb)); }
+
+AVX512_HELPER HalfDigits pairDigits(__m256i a, __m256i b)
+{
+    const LaneConstants& c = inMemory(laneConstants);
+    return digitsOf(halvesOf(_mm512_inserti64x4(_mm512_zextsi256_si512(a), b, 1), c), c);
+}
+
+// next - old for settled next not below old, its four low limbs in the
+// register it is converted in: worked out from limbs just loaded, not
+// stored and read back. A borrow arrives where the limb below fell short
+// or passed on the one it received.
+struct Difference {
+    __m256i low;
+    uint64_t top;
+};
+
+AVX512_HELPER Difference differenceOf(const Limbs& next, const Limbs& old)
+{
+    const __m256i x = lowLimbs(next), y = lowLimbs(old);
+    const uint32_t shortOf = _mm256_cmplt_epu64_mask(x, y), equal = _mm256_cmpeq_epu64_mask(x, y);
+    const uint32_t arriving = ((shortOf << 1) + equal) ^ equal;
+    const __m256i base = _mm256_set1_epi64x(static_cast<long long>(limbBase));
+    __m256i d = _mm256_sub_epi64(x, y);
+    d = _mm256_mask_sub_epi64(d, __mmask8(arriving & 0xf), d, _mm256_set1_epi64x(1));
+    d = _mm256_mask_add_epi64(d, _mm256_cmpge_epu64_mask(d, base), d, base);  // those that went below zero
+    return {d, next.limb[4] - old.limb[4] - (arriving >> 4 & 1)};
+}
+
+AVX512_HELPER void storeOne(char sign, const Limbs& v, SignedAmount& s, SignedAmount& copy)
+{
+    const LaneConstants& c = inMemory(laneConstants);
+    const __m512i text = textOf(digitsOf(halvesOf(limbsOf(v), c), c), textOfA, sign, v.limb[4]);
+    put(text, s);
+    put(text, copy);
+}
+
+AVX512_HELPER void storeTwo(char sign, const Limbs& old, const Limbs& next, SignedAmount& amount, SignedAmount& s,
+                            SignedAmount& copy)
+{
+    const Difference a = differenceOf(next, old);
+    const HalfDigits d = pairDigits(a.low, lowLimbs(next));
+    put(textOf(d, textOfA, sign, a.top), amount);
+    const __m512i text = textOf(d, textOfB, sign, next.limb[4]);
+    put(text, s);
+    put(text, copy);
 }
 
 }  // namespace
@@ -117,19 +166,22 @@ AVX512_HELPER void storeText(const HalfDigits& d, const Lanes<uint8_t, 64>& inde
 AVX512_CODE void Avx512StoreLimbTexts(char sign, const Limbs& a, SignedAmount& sa, const Limbs& b,
                                       SignedAmount& sb)
 {
-    const __m512i limbs =
-        _mm512_inserti64x4(limbsOf(a), _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b.limb)), 1);
-    const LaneConstants& c = inMemory(laneConstants);
-    const HalfDigits d = digitsOf(halvesOf(limbs, c), c);
-    storeText(d, textOfA, sign, a.limb[4], sa);
-    storeText(d, textOfB, sign, b.limb[4], sb);
+    const HalfDigits d = pairDigits(lowLimbs(a), lowLimbs(b));
+    put(textOf(d, textOfA, sign, a.limb[4]), sa);
+    put(textOf(d, textOfB, sign, b.limb[4]), sb);
 }
 
 // One value goes the same way, the other half of the register idle.
 AVX512_CODE void Avx512StoreLimbText(char sign, const Limbs& v, SignedAmount& s)
 {
     const LaneConstants& c = inMemory(laneConstants);
-    storeText(digitsOf(halvesOf(limbsOf(v), c), c), textOfA, sign, v.limb[4], s);
+    put(textOf(digitsOf(halvesOf(limbsOf(v), c), c), textOfA, sign, v.limb[4]), s);
+}
+
+AVX512_CODE void Avx512WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t,
+                                         int32_t count)
+{
+    writeBalanceTexts(b, beginning, t, count, storeOne, storeTwo);
 }
 
 #endif

@@ -8,16 +8,18 @@
 
 inline bool isChargedType(int32_t type) { return type == Interest || type == Loan || type == Payment; }
 
-// store(sign, value, field, copy) writes one value's text into two fields.
+// one(sign, value, field, copy) writes a value's text into two fields;
+// two(sign, old, next, amount, field, copy) writes the text of next less
+// old into amount and next's into the two others.
 // A slot of an unknown code is left as it stands; every other slot gets
 // its period, number, old balance (the beginning balance, or the slot
 // before's new balance), its amount's sign (and, for interest, its digits:
 // the new balance less the old) and its new balance. A new balance's text
 // is written as the next slot's old balance too, so that no text is read
 // back just after it was written.
-template <typename Store>
+template <typename One, typename Two>
 [[gnu::always_inline]] inline void writeBalanceTexts(const BalanceTable& b, const SignedAmount& beginning,
-                                                     Transaction* t, int32_t count, Store store)
+                                                     Transaction* t, int32_t count, One one, Two two)
 {
     SignedAmount spare;  // the copy of a text that no slot takes
     for (int32_t i = 0; i < count; ++i) {
@@ -27,13 +29,13 @@ template <typename Store>
         x.number = b.number[i];
         if (i == 0 || !isChargedType(t[i - 1].type)) x.oldBalance = i == 0 ? beginning : t[i - 1].newBalance;
         const char sign = b.sign[i + 1];
+        SignedAmount& copy = i + 1 < count && isChargedType(t[i + 1].type) ? t[i + 1].oldBalance : spare;
         if (x.type == Interest) {
-            store(sign, limbDifference(b.balance[i + 1], b.balance[i]), x.amount, spare);
+            two(sign, b.balance[i], b.balance[i + 1], x.amount, x.newBalance, copy);
         } else {
             x.amount.sign[0] = x.type == Loan ? '+' : '-';
             x.amount.sign[1] = 0;
+            one(sign, b.balance[i + 1], x.newBalance, copy);
         }
-        const bool nextTakesIt = i + 1 < count && isChargedType(t[i + 1].type);
-        store(sign, b.balance[i + 1], x.newBalance, nextTakesIt ? t[i + 1].oldBalance : spare);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "ledger/digits/avx2.h"
 #include "ledger/digits/avx512.h"
+#include "ledger/digits/limb_texts.h"
 #include "ledger/digits/portable.h"
 
 constexpr int fd = fractionDigits;
@@ -146,6 +147,12 @@ bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rat
 
 void WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t, int32_t count)
 {
+#if TARNWELL_AVX512_DIGITS
+    if (avx512InUse()) return Avx512WriteBalanceTexts(b, beginning, t, count);
+#endif
+#if TARNWELL_AVX2_DIGITS
+    if (avx2InUse()) return Avx2WriteBalanceTexts(b, beginning, t, count);
+#endif
     PortableWriteBalanceTexts(b, beginning, t, count);
 }
 

@@ -52,6 +52,8 @@ constexpr char limbTextCode(int byte) { return byte == 2 || limbTextDigit(byte) 
 
 #if TARNWELL_AVX2_DIGITS
 AVX2_CODE void Avx2StoreLimbText(char sign, const Limbs& v, SignedAmount& s);
+AVX2_CODE void Avx2WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t,
+                                     int32_t count);
 #endif
 
 #if TARNWELL_AVX512_DIGITS
@@ -60,4 +62,6 @@ AVX512_CODE void Avx512StoreLimbText(char sign, const Limbs& v, SignedAmount& s)
 // Two values of the same sign, as two PortableStoreLimbText calls.
 AVX512_CODE void Avx512StoreLimbTexts(char sign, const Limbs& a, SignedAmount& sa, const Limbs& b,
                                       SignedAmount& sb);
+AVX512_CODE void Avx512WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t,
+                                         int32_t count);
 #endif

@@ -72,16 +72,25 @@ static void storeText(char sign, const LimbText (&limbs)[4], char top, SignedAmo
     storeText(sign, limbs, top, copy);
 }
 
-void PortableStoreLimbText(char sign, const Limbs& v, SignedAmount& s)
+[[gnu::always_inline]] inline void storeValueText(char sign, const Limbs& v, SignedAmount& s)
 {
-    SignedAmount spare;
-    storeValueTexts(sign, v, s, spare);
+    const LimbText limbs[4] = {limbText(v.limb[0]), limbText(v.limb[1]), limbText(v.limb[2]), limbText(v.limb[3])};
+    storeText(sign, limbs, static_cast<char>('0' + v.limb[4]), s);
 }
+
+[[gnu::always_inline]] inline void storeTwoTexts(char sign, const Limbs& old, const Limbs& next,
+                                                 SignedAmount& amount, SignedAmount& s, SignedAmount& copy)
+{
+    storeValueText(sign, limbDifference(next, old), amount);
+    storeValueTexts(sign, next, s, copy);
+}
+
+void PortableStoreLimbText(char sign, const Limbs& v, SignedAmount& s) { storeValueText(sign, v, s); }
 
 void PortableWriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t,
                                int32_t count)
 {
-    writeBalanceTexts(b, beginning, t, count, storeValueTexts);
+    writeBalanceTexts(b, beginning, t, count, storeValueTexts, storeTwoTexts);
 }
 
 bool PortableMultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate, AmountVector& r)
