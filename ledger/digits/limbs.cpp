@@ -72,18 +72,17 @@ static Limbs nextLimbs(const Limbs& x, const RateLimbs& r)
 // that changed are the limbs a carry arrives at. Borrows the same way.
 static uint32_t carriesArriving(uint32_t makes, uint32_t passes) { return ((makes << 1) + passes) ^ passes; }
 
+// Limbs below 2 x 10^10 make at most one carry each, which a plain ripple
+// moves up without a branch.
 bool settleLimbs(Limbs& x)
 {
-    uint32_t makes = 0, passes = 0;
+    uint64_t carry = 0;
     for (int k = 0; k < valueLimbs - 1; ++k) {
-        makes |= uint32_t(x.limb[k] >= limbBase) << k;
-        passes |= uint32_t(x.limb[k] == limbBase - 1) << k;
+        const uint64_t raised = x.limb[k] + carry;
+        carry = uint64_t(raised >= limbBase);
+        x.limb[k] = raised - carry * limbBase;
     }
-    const uint32_t in = carriesArriving(makes, passes);
-    for (int k = 0; k < valueLimbs; ++k) {
-        const uint64_t raised = x.limb[k] + (in >> k & 1);
-        x.limb[k] = k < valueLimbs - 1 && raised >= limbBase ? raised - limbBase : raised;
-    }
+    x.limb[valueLimbs - 1] += carry;
     return x.limb[valueLimbs - 1] < 10;
 }
 
@@ -119,16 +118,22 @@ Limbs interestOf(const Limbs& x, const RateLimbs& r)
 
 // The balance goes from one transaction to the next as limbs that are not
 // yet settled, so that each step waits only for the product and two rounds
-// of its carries; the last carries are worked out beside the next step.
+// of its carries. After two rounds a carry can run into the top limb only
+// one at a time, so a top limb below 9 fits for certain and only one of 9
+// needs settling to tell. The balances are settled after the run, apart
+// from the chain, which then holds nothing but its own work.
 int32_t chargeInterestLimbs(const Limbs& start, const RateLimbs& r, Limbs* next, int32_t count)
 {
     Limbs running = start;
     for (int32_t i = 0; i < count; ++i) {
         running = nextLimbs<true>(running, r);
-        Limbs settled = running;
-        if (!settleLimbs(settled)) return i;
-        next[i] = settled;
+        if (running.limb[valueLimbs - 1] >= 9) {
+            Limbs settled = running;
+            if (!settleLimbs(settled)) return i;
+        }
+        next[i] = running;
     }
+    for (int32_t i = 0; i < count; ++i) settleLimbs(next[i]);
     return count;
 }
 

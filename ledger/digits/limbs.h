@@ -42,9 +42,9 @@ bool cellsOfSum(Limbs sum, TotalVector& v);
 // the wide engines have their own, digit for digit the same.
 void PortableStoreLimbText(char sign, const Limbs& v, SignedAmount& s);
 
-// Moves the carries of a value whose limbs may hold 10^10 or more, from the
-// steps below, until every limb but the top is below 10^10; false when the
-// value reaches 10^21.
+// Moves the carries of a value whose limbs may hold 10^10 or more (below
+// 2 x 10^10, as the steps below leave them) until every limb but the top is
+// below 10^10; false when the value reaches 10^21.
 bool settleLimbs(Limbs& x);
 
 // x - y for settled x not below y.
@@ -57,14 +57,15 @@ int compareLimbs(const Limbs& x, const Limbs& y);
 Limbs interestOf(const Limbs& x, const RateLimbs& r);
 
 // The new balances of `count` interest transactions in a row, from the
-// settled balance `start`: next[i] is the balance after the (i + 1)th. Returns
-// how many fit below 10^21, count when all do.
+// settled balance `start`: next[i] is the balance after the (i + 1)th,
+// settled. Returns how many fit below 10^21, count when all do; the
+// balances from the first that does not fit on are left unsettled.
 int32_t chargeInterestLimbs(const Limbs& start, const RateLimbs& r, Limbs* next, int32_t count);
 
 // The balances of one recalculation pass, worked out before any text is
 // written: balance[0] is the beginning balance and balance[i + 1] the new
-// balance of transaction i, each settled and with its sign; period and
-// number are each transaction's own.
+// balance of transaction i, with its sign; period and number are each
+// transaction's own. Every balance is settled.
 struct BalanceTable {
     Limbs balance[maxTransactions + 1];
     char sign[maxTransactions + 1];
