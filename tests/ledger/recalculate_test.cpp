@@ -75,6 +75,12 @@ TEST(Recalculation, RandomLedgersAgreeWithAnExactModel)
                  {'-', "0", "", "5", Payment, "0"},
                  {'-', "0", "", "5", Loan, "0"},
                  {'-', "0", "00000000000000000001", "5", Loan, "0"}};
+    // An interest whose last carries alone take the balance to 10^21, as the last transaction.
+    makeNewLedger(*l);
+    setBeginningBalance(*l, '+', "999999999989999999773", "24715918530852137660");
+    setFraction(l->header.ratePerPeriod, "00000000001043981642");
+    l->count = 1;
+    expectRefusedUnchanged(*l);
     for (int round = 0; round < 800 && !HasFailure(); ++round) {
         // Every instruction set the processor has, in turn.
         if (!ProcessorRuns(digitInstructions = allDigitInstructions[round % std::size(allDigitInstructions)]))
