@@ -104,18 +104,6 @@ void SubtractMagnitudes(const DigitVector<L>& x, const DigitVector<L>& y, DigitV
 }
 
 template <std::size_t L>
-bool NormaliseDigits(DigitVector<L>& v)
-{
-    int32_t carry = 0;
-    for (std::size_t k = 0; k < L; ++k) {
-        int32_t s = v[k] + carry;
-        carry = s / 10;
-        v[k] = s - 10 * carry;
-    }
-    return carry == 0;
-}
-
-template <std::size_t L>
 bool AddSigned(char sa, const DigitVector<L>& a, char sb, const DigitVector<L>& b, char& sr,
                DigitVector<L>& r)
 {
@@ -171,6 +159,5 @@ template bool AddMagnitudes(const AmountVector&, const AmountVector&, AmountVect
 template bool AddMagnitudes(const TotalVector&, const TotalVector&, TotalVector&);
 template void SubtractMagnitudes(const AmountVector&, const AmountVector&, AmountVector&);
 template void SubtractMagnitudes(const TotalVector&, const TotalVector&, TotalVector&);
-template bool NormaliseDigits(TotalVector&);
 template bool AddSigned(char, const AmountVector&, char, const AmountVector&, char&, AmountVector&);
 template bool AddSigned(char, const TotalVector&, char, const TotalVector&, char&, TotalVector&);

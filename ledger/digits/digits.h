@@ -63,13 +63,6 @@ bool AddMagnitudes(const DigitVector<L>& a, const DigitVector<L>& b, DigitVector
 template <std::size_t L>
 void SubtractMagnitudes(const DigitVector<L>& x, const DigitVector<L>& y, DigitVector<L>& r);
 
-// Moves the carries of a vector whose cells hold sums of many digits (any
-// value from 0 up) until every cell is a digit; false when the value needs
-// more cells than L. Summing digits cell by cell and normalising once gives
-// the same digits as adding the values one at a time.
-template <std::size_t L>
-bool NormaliseDigits(DigitVector<L>& v);
-
 // (sr, r) = (sa, a) + (sb, b); false on overflow, which only two like-signed
 // values can cause. Equal magnitudes of opposite sign give "+" zero; two "-"
 // zeros give "-" zero.
