@@ -38,10 +38,11 @@ static int32_t chargeInterestRun(const Ledger& l, int32_t i, int32_t& p, Running
         workTable.sign[i + count + 1] = sign;
     }
     const Limbs* balance = workTable.balance + i;
-    if (chargeInterestLimbs(balance[0], rateLimbsOf(l.header.ratePerPeriod), workTable.balance + i + 1, count) <
-        count)
+    if (chargeInterestLimbs(balance[0], rateLimbsOf(l.header.ratePerPeriod), workTable.balance + i + 1,
+                            count) < count)
         return 0;
-    accumulate(sign == '-' ? totals.interestMinus : totals.interestPlus, limbDifference(balance[count], balance[0]));
+    accumulate(sign == '-' ? totals.interestMinus : totals.interestPlus,
+               limbDifference(balance[count], balance[0]));
     return count;
 }
 
@@ -114,8 +115,8 @@ static void storeTotal(char sign, const TotalVector& v, SignedTotal& s)
 static bool finishTotals(const Ledger& l, RunningTotals& r, LedgerTotals& totals)
 {
     TotalVector plus, minus, loans, payments;
-    if (!cellsOfSum(r.interestPlus, plus) || !cellsOfSum(r.interestMinus, minus) || !cellsOfSum(r.loans, loans) ||
-        !cellsOfSum(r.payments, payments))
+    if (!cellsOfSum(r.interestPlus, plus) || !cellsOfSum(r.interestMinus, minus) ||
+        !cellsOfSum(r.loans, loans) || !cellsOfSum(r.payments, payments))
         return false;
     char interestSign, transactionSign, balancingSign;
     TotalVector interest, sum, transactions, balancing, beginning;

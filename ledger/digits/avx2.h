@@ -35,6 +35,4 @@ AVX2_CODE bool Avx2AddMagnitudes(const DigitVector<L>& a, const DigitVector<L>& 
 template <std::size_t L>
 AVX2_CODE void Avx2SubtractMagnitudes(const DigitVector<L>& x, const DigitVector<L>& y, DigitVector<L>& r);
 
-
-
 #endif

@@ -119,7 +119,10 @@ struct Text {
     __m128i tail;
 };
 
-AVX2_HELPER __m256i lowLimbs(const Limbs& v) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(v.limb)); }
+AVX2_HELPER __m256i lowLimbs(const Limbs& v)
+{
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(v.limb));
+}
 
 // The text of a value whose four low limbs are `low` and whose top one is
 // `top`.
@@ -160,18 +163,21 @@ AVX2_HELPER void storeOne(char sign, const Limbs& v, SignedAmount& s, SignedAmou
 AVX2_HELPER void storeDifference(char sign, const Limbs& next, const Limbs& old, SignedAmount& s)
 {
     const __m256i x = lowLimbs(next), y = lowLimbs(old);
-    const auto shortOf = static_cast<uint32_t>(_mm256_movemask_pd(_mm256_castsi256_pd(_mm256_cmpgt_epi64(y, x))));
-    const auto equal = static_cast<uint32_t>(_mm256_movemask_pd(_mm256_castsi256_pd(_mm256_cmpeq_epi64(x, y))));
+    const auto shortOf =
+        static_cast<uint32_t>(_mm256_movemask_pd(_mm256_castsi256_pd(_mm256_cmpgt_epi64(y, x))));
+    const auto equal =
+        static_cast<uint32_t>(_mm256_movemask_pd(_mm256_castsi256_pd(_mm256_cmpeq_epi64(x, y))));
     const uint32_t arriving = ((shortOf << 1) + equal) ^ equal;
-    const __m256i bits = _mm256_set_epi64x(8, 4, 2, 1), base = _mm256_set1_epi64x(static_cast<long long>(limbBase));
+    const __m256i bits = _mm256_set_epi64x(8, 4, 2, 1),
+                  base = _mm256_set1_epi64x(static_cast<long long>(limbBase));
     const __m256i borrows = _mm256_cmpeq_epi64(_mm256_and_si256(_mm256_set1_epi64x(arriving), bits), bits);
     __m256i d = _mm256_add_epi64(_mm256_sub_epi64(x, y), borrows);  // a borrow's lane is all ones, -1
     d = _mm256_add_epi64(d, _mm256_and_si256(_mm256_cmpgt_epi64(_mm256_setzero_si256(), d), base));
     put(textOf(sign, d, next.limb[4] - old.limb[4] - (arriving >> 4 & 1)), s);
 }
 
-AVX2_HELPER void storeTwo(char sign, const Limbs& old, const Limbs& next, SignedAmount& amount, SignedAmount& s,
-                          SignedAmount& copy)
+AVX2_HELPER void storeTwo(char sign, const Limbs& old, const Limbs& next, SignedAmount& amount,
+                          SignedAmount& s, SignedAmount& copy)
 {
     storeDifference(sign, next, old, amount);
     storeOne(sign, next, s, copy);

@@ -36,6 +36,4 @@ template <std::size_t L>
 AVX512_CODE void Avx512SubtractMagnitudes(const DigitVector<L>& x, const DigitVector<L>& y,
                                           DigitVector<L>& r);
 
-
-
 #endif

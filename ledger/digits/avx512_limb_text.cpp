@@ -113,7 +113,10 @@ AVX512_HELPER __m512i textOf(const HalfDigits& d, const Lanes<uint8_t, 64>& inde
 
 AVX512_HELPER void put(__m512i text, SignedAmount& s) { _mm512_mask_storeu_epi8(&s, textBytes, text); }
 
-AVX512_HELPER __m256i lowLimbs(const Limbs& v) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(v.limb)); }
+AVX512_HELPER __m256i lowLimbs(const Limbs& v)
+{
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(v.limb));
+}
 
 AVX512_HELPER HalfDigits pairDigits(__m256i a, __m256i b)
 {
@@ -150,8 +153,8 @@ AVX512_HELPER void storeOne(char sign, const Limbs& v, SignedAmount& s, SignedAm
     put(text, copy);
 }
 
-AVX512_HELPER void storeTwo(char sign, const Limbs& old, const Limbs& next, SignedAmount& amount, SignedAmount& s,
-                            SignedAmount& copy)
+AVX512_HELPER void storeTwo(char sign, const Limbs& old, const Limbs& next, SignedAmount& amount,
+                            SignedAmount& s, SignedAmount& copy)
 {
     const Difference a = differenceOf(next, old);
     const HalfDigits d = pairDigits(a.low, lowLimbs(next));

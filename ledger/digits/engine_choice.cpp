@@ -50,7 +50,8 @@ void prepareTrial()
     DigitField<fractionDigits> rate;
     setDigits(rate, "01234567890123456789");
     trialBalances.balance[0] = limbsOf(trialBeginning.integer, trialBeginning.fraction);
-    chargeInterestLimbs(trialBalances.balance[0], rateLimbsOf(rate), trialBalances.balance + 1, trialTransactions);
+    chargeInterestLimbs(trialBalances.balance[0], rateLimbsOf(rate), trialBalances.balance + 1,
+                        trialTransactions);
     for (int32_t i = 0; i < trialTransactions; ++i) {
         trialTable[i].type = Interest;
         trialBalances.sign[i + 1] = '+';
@@ -75,7 +76,8 @@ EngineTiming timeEngine(DigitInstructions set)
     for (; t.trials < trialsPerEngine && Clock::now() - start < budgetPerEngine; ++t.trials) {
         const Clock::time_point before = Clock::now();
         keep = trialWork();
-        const int64_t took = std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - before).count();
+        const int64_t took =
+            std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - before).count();
         if (t.trials == 0 || took < t.bestNanoseconds) t.bestNanoseconds = took;
     }
     (void)keep;

@@ -25,7 +25,8 @@ static uint64_t eightDigits(const char* text)
 
 static uint64_t limbOfText(const char* text)
 {
-    return uint64_t(text[0] - '0') * 1'000'000'000 + uint64_t(text[1] - '0') * 100'000'000 + eightDigits(text + 2);
+    return uint64_t(text[0] - '0') * 1'000'000'000 + uint64_t(text[1] - '0') * 100'000'000 +
+           eightDigits(text + 2);
 }
 
 Limbs limbsOf(const DigitField<amountIntegerDigits>& integer, const DigitField<fractionDigits>& fraction)

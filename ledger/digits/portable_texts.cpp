@@ -64,9 +64,11 @@ static void storeText(char sign, const LimbText (&limbs)[4], char top, SignedAmo
 }
 
 // The same text into two fields, worked out once.
-[[gnu::always_inline]] inline void storeValueTexts(char sign, const Limbs& v, SignedAmount& s, SignedAmount& copy)
+[[gnu::always_inline]] inline void storeValueTexts(char sign, const Limbs& v, SignedAmount& s,
+                                                   SignedAmount& copy)
 {
-    const LimbText limbs[4] = {limbText(v.limb[0]), limbText(v.limb[1]), limbText(v.limb[2]), limbText(v.limb[3])};
+    const LimbText limbs[4] = {limbText(v.limb[0]), limbText(v.limb[1]), limbText(v.limb[2]),
+                               limbText(v.limb[3])};
     const char top = static_cast<char>('0' + v.limb[4]);
     storeText(sign, limbs, top, s);
     storeText(sign, limbs, top, copy);
@@ -74,7 +76,8 @@ static void storeText(char sign, const LimbText (&limbs)[4], char top, SignedAmo
 
 [[gnu::always_inline]] inline void storeValueText(char sign, const Limbs& v, SignedAmount& s)
 {
-    const LimbText limbs[4] = {limbText(v.limb[0]), limbText(v.limb[1]), limbText(v.limb[2]), limbText(v.limb[3])};
+    const LimbText limbs[4] = {limbText(v.limb[0]), limbText(v.limb[1]), limbText(v.limb[2]),
+                               limbText(v.limb[3])};
     storeText(sign, limbs, static_cast<char>('0' + v.limb[4]), s);
 }
 

@@ -69,7 +69,8 @@ TEST(LimbText, EveryEngineWritesThePortableTable)
         int32_t& type = (*start)[i].type;
         type = i % 97 == 50 ? 7 : i % 3 ? Interest : Loan;
         if (type == Interest) {
-            for (int k = 0; k < valueLimbs; ++k) next.limb[k] = balances->balance[i].limb[k] + (k < 2 ? rise.limb[k] : 0);
+            for (int k = 0; k < valueLimbs; ++k)
+                next.limb[k] = balances->balance[i].limb[k] + (k < 2 ? rise.limb[k] : 0);
             if (!settleLimbs(next)) type = Loan, next = rise;  // a loan where interest would reach 10^21
         }
         balances->balance[i + 1] = next;
