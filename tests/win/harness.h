@@ -71,6 +71,7 @@ void command(int32_t id);
 void pressKey(int32_t key, bool shift = false);
 void typeText(const std::string& text);
 void clickAt(int32_t x, int32_t y);
+inline void clickIn(const PixelRect& r) { clickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
 
 std::string windowTitle();
 
