@@ -40,10 +40,7 @@ std::string editMenuStates()
     return states;
 }
 
-struct Shell : testing::Test {
-    void SetUp() override { ASSERT_NE(openMainWindow(), nullptr); }
-    void TearDown() override { closeMainWindow(); }
-};
+using Shell = MainWindowTest;
 
 }  // namespace
 
@@ -89,14 +86,11 @@ TEST_F(Shell, AboutAndARegistrationFailureAreToldInBoxes)
 {
     answerBoxesWith(IDOK);
     command(IDM_ABOUT);
-    ASSERT_EQ(boxes.count, 1);
-    EXPECT_EQ(boxes.title, "About Tarnwell");
+    EXPECT_EQ(std::tuple(boxes.count, boxes.title, boxes.owner, boxes.icon),
+              std::tuple(1, std::string("About Tarnwell"), mainWindow, LoadIconA(nullptr, IDI_INFORMATION)));
     EXPECT_NE(boxes.text.find("Tarnwell"), std::string::npos) << boxes.text;
-    EXPECT_EQ(boxes.icon, LoadIconA(nullptr, IDI_INFORMATION));
-    EXPECT_EQ(boxes.owner, mainWindow);
     EXPECT_FALSE(registerMainWindowClass(GetModuleHandleA(nullptr)));  // registered already
-    ASSERT_EQ(boxes.count, 2);
-    EXPECT_EQ(boxes.title + "|" + boxes.text, "Tarnwell|Can not register class");
-    EXPECT_EQ(boxes.icon, LoadIconA(nullptr, IDI_EXCLAMATION));
-    EXPECT_EQ(boxes.owner, nullptr);
+    EXPECT_EQ(std::tuple(boxes.count, boxes.title + "|" + boxes.text, boxes.owner, boxes.icon),
+              std::tuple(2, std::string("Tarnwell|Can not register class"), HWND{},
+                         LoadIconA(nullptr, IDI_EXCLAMATION)));
 }

@@ -15,23 +15,21 @@ namespace {
 
 std::string clipboardText()
 {
-    std::string text;
-    if (OpenClipboard(mainWindow)) {
-        if (const HANDLE data = GetClipboardData(CF_TEXT)) {
-            text = static_cast<const char*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
+    OpenClipboard(mainWindow);
+    const HANDLE data = GetClipboardData(CF_TEXT);
+    std::string text = data ? static_cast<const char*>(GlobalLock(data)) : "";
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
     return text;
 }
+
+using Clipboard = MainWindowTest;
 
 }  // namespace
 
 // The room test comes before the character test; a paste never commits.
-TEST(Clipboard, PasteTakesTheTextAFieldAcceptsAndSaysWhyItRefuses)
+TEST_F(Clipboard, PasteTakesTheTextAFieldAcceptsAndSaysWhyItRefuses)
 {
-    ASSERT_NE(openMainWindow(), nullptr);
     const int32_t loan = addAmount(ledger, Loan, 1, "7");
     showLedger();
     const std::string length = "The length of the data to be pasted exceeds the space available.",
@@ -53,7 +51,6 @@ TEST(Clipboard, PasteTakesTheTextAFieldAcceptsAndSaysWhyItRefuses)
         {headerFieldId(BalanceInteger), "", 0, "1,234", character, "", -1},
         {headerFieldId(RateFraction), "", 0, "12\r\n", character, "", -1},
         {headerFieldId(BalanceInteger), "", 0, "12345678901234567890ab", length, "", -1},  // 22 characters
-        {headerFieldId(BalanceInteger), "", 0, "1234567890123456789012", length, "", -1},
         {headerFieldId(BalanceSign), "", 0, "-", "", "-", 1},
         {headerFieldId(BalanceSign), "", 0, "+-", length, "", -1},
         {headerFieldId(BalanceSign), "\b", 0, "x", character, "", -1},
@@ -91,15 +88,13 @@ TEST(Clipboard, PasteTakesTheTextAFieldAcceptsAndSaysWhyItRefuses)
                       std::pair(c.text.empty() ? text(before.editText) : c.text, c.caret));
         EXPECT_EQ(std::memcmp(&stored, &ledger, sizeof ledger), 0) << "a paste never commits";
     }
-    closeMainWindow();
 }
 
 // Copy puts exactly the selected characters on the clipboard, Cut moves them there, Delete deletes
 // them; with nothing selected none of them acts. While the whole document is selected only Copy
 // acts, and it copies the report.
-TEST(Clipboard, CopyCutAndDeleteTheSelectionOrTheReport)
+TEST_F(Clipboard, CopyCutAndDeleteTheSelectionOrTheReport)
 {
-    ASSERT_NE(openMainWindow(), nullptr);
     activateField(RateFraction);
     typeText("12345");
     pressKey(VK_LEFT, true), pressKey(VK_LEFT, true);  // "45" selected
@@ -131,5 +126,4 @@ TEST(Clipboard, CopyCutAndDeleteTheSelectionOrTheReport)
     EXPECT_TRUE(clipboardText() + '\0' == report);
     EXPECT_EQ(std::memcmp(&whole, &editFocus, sizeof whole), 0)
         << "only Copy acts, and it keeps the selection";
-    closeMainWindow();
 }

@@ -1,10 +1,11 @@
-// Editing on the real window: keys through the message loop, commits and
-// their refusals, the repaint after a recalculation, and random input that
-// never breaks the focus.
+// Editing on the real window: keys through the message loop (and the same
+// edits by tarnwell-cli), commits and their refusals, and the repaint after a
+// recalculation.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
+#include "app/cli_run.h"
 #include "app/command_ids.h"
 #include "app/main_window.h"
 #include "edit/edit_text.h"
@@ -16,20 +17,14 @@
 
 namespace {
 
-struct Editing : testing::Test {
-    void SetUp() override { ASSERT_NE(openMainWindow(800, 600), nullptr); }
-    void TearDown() override { closeMainWindow(); }
-};
-
-// Where a click lands in a field's box.
-POINT middleOf(const PixelRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+using Editing = MainWindowTest;
 
 }  // namespace
 
 // Real keystrokes through the program's own loop: accelerators, TranslateMessage and the key-down
 // wrapper together. The beginning balance 1 and the rate .333... give period 01 the interest
 // .333... and period 02 the truncated product .444...43; a payment of 2 added to period 02 leaves
-// -.222...24, and the screen shows it all.
+// -.222...24, and the screen shows it all. Saved, it is the document tarnwell-cli's commands make.
 TEST_F(Editing, TheWorkedExampleTypedThroughTheMessageLoop)
 {
     SetForegroundWindow(mainWindow);
@@ -78,6 +73,29 @@ TEST_F(Editing, TheWorkedExampleTypedThroughTheMessageLoop)
     expectNothingStale("the typed example");
     pressKey(VK_ESCAPE);  // ends the whole-document selection
     expectPicture("worked-example");
+
+    // The same edits with a description, saved, are the document tarnwell-cli's commands make.
+    activateField(2, Description);
+    typeText("Rent \xe9");
+    pressKey(VK_RETURN);
+    const std::string window = scratch("window.tnw"), cli = scratch("cli.tnw");
+    answerBoxesWith(IDOK, window);
+    command(IDM_FILE_SAVE);
+    std::FILE* sink = std::tmpfile();
+    const char* steps[][5] = {
+        {"new", cli.c_str()},
+        {"set", cli.c_str(), "balance-integer", "1"},
+        {"set", cli.c_str(), "rate", "33333333333333333333"},
+        {"add", cli.c_str(), "payment", "02"},
+        {"set", cli.c_str(), "02-0002.description", "Rent \xe9"},
+        {"set", cli.c_str(), "02-0002.amount-integer", "2"},
+    };
+    for (const auto& step : steps) {
+        const char* argv[] = {"tarnwell-cli", step[0], step[1], step[2], step[3]};
+        EXPECT_EQ(runCli(step[2] ? 5 : 3, argv, sink, sink), 0) << step[0] << " " << (step[2] ? step[2] : "");
+    }
+    std::fclose(sink);
+    EXPECT_TRUE(readFile(window) == readFile(cli) && !readFile(cli).empty()) << "the documents differ";
 }
 
 // Keys as letters: '<' Left, '>' Right, '[' Shift+Left, ']' Shift+Right, '#' Backspace, '~' Delete;
@@ -191,19 +209,15 @@ TEST_F(Editing, ARefusedValueIsRolledBackWithItsMessage)
             const EditFocus focus = editFocus;
             answerBoxesWith(IDOK);
             if (action == 0) {
-                const POINT p =
-                    middleOf(f.field.area == Header
-                                 ? headerRects.rateFraction
-                                 : transactionFieldBox(screen, measureScreenText(), 1, Description));
-                clickAt(p.x, p.y);
+                clickIn(f.field.area == Header
+                            ? headerRects.rateFraction
+                            : transactionFieldBox(screen, measureScreenText(), 1, Description));
             } else {
                 pressKey(std::abs(action), action < 0);
             }
             ASSERT_EQ(boxes.count, 1);
             EXPECT_EQ(boxes.title + "|" + boxes.text,
                       f.title + std::string("|") + (action == -VK_TAB ? f.shiftTabText : balanceText));
-            EXPECT_EQ(std::pair(boxes.owner, boxes.icon),
-                      std::pair(mainWindow, LoadIconA(nullptr, IDI_EXCLAMATION)));
             EXPECT_EQ(std::memcmp(&before, &ledger, sizeof ledger), 0) << "the ledger changed";
             EXPECT_EQ(std::memcmp(&focus, &editFocus, sizeof focus), 0) << "the focus or its text changed";
             expectNothingStale("a refusal");
@@ -211,20 +225,29 @@ TEST_F(Editing, ARefusedValueIsRolledBackWithItsMessage)
     }
 }
 
-// On 1024 transactions a new beginning balance changes every balance and interest amount: at the top
-// and deep in the body the commit's repaint leaves nothing stale.
+// On 1024 transactions a new beginning balance or rate changes every balance and interest amount: at
+// the top, deep in the table and over the summary's interest rows, totals and ending balance, the
+// commit's repaint leaves nothing stale.
 TEST_F(Editing, ACommitOn1024TransactionsLeavesNothingStale)
 {
     setFraction(ledger.header.ratePerPeriod, "01");
     for (int32_t i = 1; ledger.count < maxTransactions; ++i)
         addAmount(ledger, i % 3 ? Loan : Payment, 1 + i % 32, "7");
     showLedger();
-    for (int32_t scroll : {0, 6000}) {
-        SendMessageA(mainWindow, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, scroll), 0);
-        activateField(BalanceInteger);
-        typeText(std::to_string(5000 + scroll));
+    const struct {
+        int32_t scroll;  // beyond the last line: the summary's end
+        HeaderField field, next;
+        const char* typed;
+    } commits[] = {{0, BalanceInteger, BalanceFraction, "5000"},
+                   {6000, BalanceInteger, BalanceFraction, "11000"},
+                   {12280, RateFraction, BalanceSign, "2"},
+                   {30000, RateFraction, BalanceSign, "0003"}};
+    for (const auto& c : commits) {
+        SendMessageA(mainWindow, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, c.scroll), 0);
+        activateField(c.field);
+        typeText(c.typed);
         pressKey(VK_TAB);
-        EXPECT_EQ(editFocus.headerField, BalanceFraction) << "the commit was taken";
+        EXPECT_EQ(editFocus.headerField, c.next) << "the commit was taken at " << c.scroll;
         expectNothingStale("a commit on 1024 transactions");
     }
 }

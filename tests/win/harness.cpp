@@ -109,10 +109,12 @@ static LRESULT CALLBACK boxHookProc(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(boxHook, code, wParam, lParam);
 }
 
-Capture captureDC(HDC source, int32_t w, int32_t h)
+Capture captureClient()
 {
+    pumpMessages();
+    const int32_t w = screen.clientWidth, h = screen.clientHeight;
     Capture c{w, h, std::vector<uint32_t>(static_cast<size_t>(w) * h)};
-    const HDC memory = CreateCompatibleDC(source);
+    const HDC source = GetDC(mainWindow), memory = CreateCompatibleDC(source);
     const HBITMAP bitmap = CreateCompatibleBitmap(source, w, h);
     const HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, w, h, source, 0, 0, SRCCOPY);
@@ -122,15 +124,7 @@ Capture captureDC(HDC source, int32_t w, int32_t h)
     for (uint32_t& p : c.pixels) p &= 0xffffff;
     DeleteObject(bitmap);
     DeleteDC(memory);
-    return c;
-}
-
-Capture captureClient()
-{
-    pumpMessages();
-    const HDC window = GetDC(mainWindow);
-    Capture c = captureDC(window, screen.clientWidth, screen.clientHeight);
-    ReleaseDC(mainWindow, window);
+    ReleaseDC(mainWindow, source);
     return c;
 }
 
@@ -219,11 +213,6 @@ void answerBoxesWith(std::vector<int32_t> buttons, const std::string& fileName)
     boxes = BoxRecorder{};
     boxes.answers = buttons;
     boxes.fileName = fileName;
-}
-
-void answerBoxesWith(int32_t button, const std::string& fileName)
-{
-    answerBoxesWith(std::vector{button}, fileName);
 }
 
 // The program's window class is registered once, as WinMain does.

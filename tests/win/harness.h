@@ -2,11 +2,14 @@
 // message pumping, and a recorder that answers every message box.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "view/layout.h"
 
 // The window from the program's class, shown at the screen's top left with
 // this client size, after the ledger, snapshot, focus and layout records are
@@ -15,6 +18,12 @@ HWND openMainWindow(int32_t clientWidth = 800, int32_t clientHeight = 600);
 void closeMainWindow();  // destroys it if it exists, drains messages
 void resizeClient(int32_t width, int32_t height);
 void pumpMessages();  // the quit message is dropped
+
+// A test on the main window as openMainWindow() gives it, closed afterwards.
+struct MainWindowTest : testing::Test {
+    void SetUp() override { ASSERT_NE(openMainWindow(), nullptr); }
+    void TearDown() override { closeMainWindow(); }
+};
 
 // Every dialog box this thread activates is recorded once and answered at
 // once, so that no test hangs in a modal loop: with the next of `answers`,
@@ -31,8 +40,11 @@ struct BoxRecorder {
 };
 extern BoxRecorder boxes;
 // Forgets the boxes seen so far.
-void answerBoxesWith(int32_t button, const std::string& fileName = "");
 void answerBoxesWith(std::vector<int32_t> buttons, const std::string& fileName = "");
+inline void answerBoxesWith(int32_t button, const std::string& fileName = "")
+{
+    answerBoxesWith(std::vector{button}, fileName);
+}
 
 // The client's pixels as the screen shows them, 0xRRGGBB, top row first.
 struct Capture {
@@ -41,7 +53,6 @@ struct Capture {
     uint32_t at(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 Capture captureClient();  // after the pending paints
-Capture captureDC(HDC dc, int32_t width, int32_t height);
 void repaintAll();
 
 // The screen as a full repaint would draw it: no stale digit, frame, caret or rule.
@@ -60,6 +71,7 @@ void command(int32_t id);
 void pressKey(int32_t key, bool shift = false);
 void typeText(const std::string& text);
 void clickAt(int32_t x, int32_t y);
+inline void clickIn(const PixelRect& r) { clickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
 
 std::string windowTitle();
 

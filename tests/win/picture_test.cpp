@@ -33,10 +33,7 @@ bool toBitmap(const Capture& c, std::string& pbm)
     return true;
 }
 
-std::string picturePath(const std::string& name)
-{
-    return std::string(TARNWELL_PICTURES "/") + name + ".pbm";
-}
+std::string picturePath(const std::string& name) { return TARNWELL_PICTURES "/" + name + ".pbm"; }
 
 }  // namespace
 
