@@ -145,10 +145,16 @@ AVX512_HELPER Difference differenceOf(const Limbs& next, const Limbs& old)
     return {d, next.limb[4] - old.limb[4] - (arriving >> 4 & 1)};
 }
 
-AVX512_HELPER void storeOne(char sign, const Limbs& v, SignedAmount& s, SignedAmount& copy)
+// One value's text, the other half of the register idle.
+AVX512_HELPER __m512i valueTextOf(char sign, const Limbs& v)
 {
     const LaneConstants& c = inMemory(laneConstants);
-    const __m512i text = textOf(digitsOf(halvesOf(limbsOf(v), c), c), textOfA, sign, v.limb[4]);
+    return textOf(digitsOf(halvesOf(limbsOf(v), c), c), textOfA, sign, v.limb[4]);
+}
+
+AVX512_HELPER void storeOne(char sign, const Limbs& v, SignedAmount& s, SignedAmount& copy)
+{
+    const __m512i text = valueTextOf(sign, v);
     put(text, s);
     put(text, copy);
 }
@@ -174,11 +180,9 @@ AVX512_CODE void Avx512StoreLimbTexts(char sign, const Limbs& a, SignedAmount& s
     put(textOf(d, textOfB, sign, b.limb[4]), sb);
 }
 
-// One value goes the same way, the other half of the register idle.
 AVX512_CODE void Avx512StoreLimbText(char sign, const Limbs& v, SignedAmount& s)
 {
-    const LaneConstants& c = inMemory(laneConstants);
-    put(textOf(digitsOf(halvesOf(limbsOf(v), c), c), textOfA, sign, v.limb[4]), s);
+    put(valueTextOf(sign, v), s);
 }
 
 AVX512_CODE void Avx512WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t,

@@ -81,14 +81,9 @@ static Limbs nextLimbs(const Limbs& x, const RateLimbs& r)
              t3 - o3 * limbBase + o2, b * a4 + q3 + o3}};
 }
 
-// A limb of 10^10 or more makes a carry, one of 10^10 - 1 passes on the
-// carry it receives; with one flag bit per limb, adding the makers moved up
-// one place to the passers runs each carry through its run, and the bits
-// that changed are the limbs a carry arrives at. Borrows the same way.
-static uint32_t carriesArriving(uint32_t makes, uint32_t passes) { return ((makes << 1) + passes) ^ passes; }
-
-// Limbs below 2 x 10^10 make at most one carry each, which a plain ripple
-// moves up without a branch.
+// Limbs below 2 x 10^10 make at most one carry each, and a difference of
+// settled values borrows at most one from each limb: a plain ripple moves
+// either up without a branch.
 bool settleLimbs(Limbs& x)
 {
     uint64_t carry = 0;
@@ -103,16 +98,12 @@ bool settleLimbs(Limbs& x)
 
 Limbs limbDifference(const Limbs& x, const Limbs& y)
 {
-    uint32_t negative = 0, zero = 0;
-    for (int k = 0; k < valueLimbs; ++k) {
-        negative |= uint32_t(x.limb[k] < y.limb[k]) << k;
-        zero |= uint32_t(x.limb[k] == y.limb[k]) << k;
-    }
-    const uint32_t in = carriesArriving(negative, zero);
     Limbs d;
+    uint64_t borrow = 0;
     for (int k = 0; k < valueLimbs; ++k) {
-        const uint64_t lowered = x.limb[k] - y.limb[k] - (in >> k & 1);  // modulo 2^64 until put right
-        d.limb[k] = lowered >= limbBase ? lowered + limbBase : lowered;
+        const uint64_t taken = y.limb[k] + borrow;
+        borrow = uint64_t(x.limb[k] < taken);
+        d.limb[k] = x.limb[k] + borrow * limbBase - taken;
     }
     return d;
 }

@@ -1,5 +1,5 @@
-// The portable texts of a recalculation pass, digit pair by digit pair, and
-// the multiplication by the rate on limbs.
+// The portable texts of a recalculation pass, from tables of two and four
+// digits, and the multiplication by the rate on limbs.
 #include <cstring>
 
 #include "ledger/digits/balance_texts.h"
@@ -50,15 +50,27 @@ static LimbText limbText(uint64_t limb)
     return text;
 }
 
-static void storeText(char sign, const LimbText (&limbs)[4], char top, SignedAmount& s)
+// A settled value's text: its four low limbs' digits and the top digit.
+struct ValueText {
+    LimbText limbs[4];
+    char top;
+};
+
+static ValueText valueText(const Limbs& v)
+{
+    return {{limbText(v.limb[0]), limbText(v.limb[1]), limbText(v.limb[2]), limbText(v.limb[3])},
+            static_cast<char>('0' + v.limb[4])};
+}
+
+static void storeText(char sign, const ValueText& v, SignedAmount& s)
 {
     s.sign[0] = sign;
     s.sign[1] = 0;
-    s.integer[0] = top;
-    std::memcpy(s.integer.data() + 1, limbs[3].at, limbDigits);
-    std::memcpy(s.integer.data() + 1 + limbDigits, limbs[2].at, limbDigits);
-    std::memcpy(s.fraction.data(), limbs[1].at, limbDigits);
-    std::memcpy(s.fraction.data() + limbDigits, limbs[0].at, limbDigits);
+    s.integer[0] = v.top;
+    std::memcpy(s.integer.data() + 1, v.limbs[3].at, limbDigits);
+    std::memcpy(s.integer.data() + 1 + limbDigits, v.limbs[2].at, limbDigits);
+    std::memcpy(s.fraction.data(), v.limbs[1].at, limbDigits);
+    std::memcpy(s.fraction.data() + limbDigits, v.limbs[0].at, limbDigits);
     s.integer[amountIntegerDigits] = 0;
     s.fraction[fractionDigits] = 0;
 }
@@ -67,28 +79,19 @@ static void storeText(char sign, const LimbText (&limbs)[4], char top, SignedAmo
 [[gnu::always_inline]] inline void storeValueTexts(char sign, const Limbs& v, SignedAmount& s,
                                                    SignedAmount& copy)
 {
-    const LimbText limbs[4] = {limbText(v.limb[0]), limbText(v.limb[1]), limbText(v.limb[2]),
-                               limbText(v.limb[3])};
-    const char top = static_cast<char>('0' + v.limb[4]);
-    storeText(sign, limbs, top, s);
-    storeText(sign, limbs, top, copy);
-}
-
-[[gnu::always_inline]] inline void storeValueText(char sign, const Limbs& v, SignedAmount& s)
-{
-    const LimbText limbs[4] = {limbText(v.limb[0]), limbText(v.limb[1]), limbText(v.limb[2]),
-                               limbText(v.limb[3])};
-    storeText(sign, limbs, static_cast<char>('0' + v.limb[4]), s);
+    const ValueText text = valueText(v);
+    storeText(sign, text, s);
+    storeText(sign, text, copy);
 }
 
 [[gnu::always_inline]] inline void storeTwoTexts(char sign, const Limbs& old, const Limbs& next,
                                                  SignedAmount& amount, SignedAmount& s, SignedAmount& copy)
 {
-    storeValueText(sign, limbDifference(next, old), amount);
+    storeText(sign, valueText(limbDifference(next, old)), amount);
     storeValueTexts(sign, next, s, copy);
 }
 
-void PortableStoreLimbText(char sign, const Limbs& v, SignedAmount& s) { storeValueText(sign, v, s); }
+void PortableStoreLimbText(char sign, const Limbs& v, SignedAmount& s) { storeText(sign, valueText(v), s); }
 
 void PortableWriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t,
                                int32_t count)
