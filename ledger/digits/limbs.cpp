@@ -43,44 +43,6 @@ RateLimbs rateLimbsOf(const DigitField<fractionDigits>& rate)
 
 // ---- Arithmetic -----------------------------------------------------------
 
-// c / 10^10 for c below 2^74: 10^10 is 2^10 x 5^10, and what is left after
-// the shift fits a machine word, so the compiler divides by multiplying.
-static uint64_t tenDigitsDown(Wide c) { return static_cast<uint64_t>(c >> 10) / 9765625u; }
-
-// How many times 10^10 a limb of the first round holds: below 4, since
-// it is a remainder plus a quotient of at most 2 x 10^10 + 5.
-static uint64_t limbsOver(uint64_t t)
-{
-    return uint64_t(t >= limbBase) + uint64_t(t >= 2 * limbBase) + uint64_t(t >= 3 * limbBase);
-}
-
-// The product's column k is the sum of limb i times rate limb j for i + j =
-// k; columns 0 and 1 lie below 10^-20 and give only the carry into column
-// 2. Two rounds of moving each column's quotient up one limb leave every
-// limb below 10^10 + 3, so the limbs stay small enough for the next
-// product without waiting for the last carries. The second round only
-// compares: each step waits for one product, three quotients by 10^10 and
-// a few additions, every limb in a register of its own. With the balance,
-// the result is the balance plus its interest.
-template <bool withBalance>
-static Limbs nextLimbs(const Limbs& x, const RateLimbs& r)
-{
-    const uint64_t a0 = x.limb[0], a1 = x.limb[1], a2 = x.limb[2], a3 = x.limb[3], a4 = x.limb[4];
-    constexpr uint64_t b = withBalance ? 1 : 0;
-    const Wide c0 = Wide(a0) * r.low, c1 = Wide(a0) * r.high + Wide(a1) * r.low;
-    const uint64_t below = tenDigitsDown(c1 + tenDigitsDown(c0));
-    const Wide s0 = Wide(b * a0) + Wide(a1) * r.high + Wide(a2) * r.low + below,
-               s1 = Wide(b * a1) + Wide(a2) * r.high + Wide(a3) * r.low,
-               s2 = Wide(b * a2) + Wide(a3) * r.high + Wide(a4) * r.low;
-    const uint64_t s3 = b * a3 + a4 * r.high;  // the top limb is below 10^2: no 128 bits needed
-    const uint64_t q0 = tenDigitsDown(s0), q1 = tenDigitsDown(s1), q2 = tenDigitsDown(s2), q3 = s3 / limbBase;
-    const uint64_t t1 = static_cast<uint64_t>(s1) - q1 * limbBase + q0,
-                   t2 = static_cast<uint64_t>(s2) - q2 * limbBase + q1, t3 = s3 - q3 * limbBase + q2;
-    const uint64_t o1 = limbsOver(t1), o2 = limbsOver(t2), o3 = limbsOver(t3);
-    return {{static_cast<uint64_t>(s0) - q0 * limbBase, t1 - o1 * limbBase, t2 - o2 * limbBase + o1,
-             t3 - o3 * limbBase + o2, b * a4 + q3 + o3}};
-}
-
 // Limbs below 2 x 10^10 make at most one carry each, and a difference of
 // settled values borrows at most one from each limb: a plain ripple moves
 // either up without a branch.
@@ -115,31 +77,99 @@ int compareLimbs(const Limbs& x, const Limbs& y)
     return 0;
 }
 
-Limbs interestOf(const Limbs& x, const RateLimbs& r)
+// x / 10^10 for x below 2^40: (x >> 10) / 5^10 by a multiplier 2^54 / 5^10
+// rounded up, whose excess over x >> 10 below 2^30 stays under 2^-24, less
+// than the 1 / 5^10 a quotient is ever below the next integer.
+static uint64_t limbQuotient(uint64_t x) { return ((x >> 10) * 1844674408u) >> 54; }
+
+// A rate limb and its share of 2^64 / 10^10 rounded down: the high word of
+// a x share is a x limb / 10^10 or one less, for any a of 64 bits, so that
+// a x limb less that quotient's 10^10 lies below 2 x 10^10 and can be
+// worked out in the low words alone.
+struct RateShares {
+    uint64_t low, high, lowShare, highShare;
+};
+
+static RateShares sharesOf(const RateLimbs& r)
 {
-    Limbs p = nextLimbs<false>(x, r);
-    settleLimbs(p);  // below the balance, as the rate is below 1
-    return p;
+    return {r.low, r.high, static_cast<uint64_t>((Wide(r.low) << 64) / limbBase),
+            static_cast<uint64_t>((Wide(r.high) << 64) / limbBase)};
 }
 
-// The balance goes from one transaction to the next as limbs that are not
-// yet settled, so that each step waits only for the product and two rounds
-// of its carries. After two rounds a carry can run into the top limb only
-// one at a time, so a top limb below 9 fits for certain and only one of 9
-// needs settling to tell. The balances are settled after the run, apart
-// from the chain, which then holds nothing but its own work.
+static uint64_t highWord(uint64_t a, uint64_t b) { return static_cast<uint64_t>((Wide(a) * b) >> 64); }
+
+// The balance of an interest run: limbs 0-2 below 10^10 + 16, and the top
+// two limbs joined in one word, so that eight products make a step.
+struct RunBalance {
+    uint64_t a0, a1, a2, top;
+};
+
+// One step: each product's column is kept as its quotient by 10^10, carried
+// one limb up at once, and the low words less those quotients' 10^10, so
+// that nothing waits for a 128-bit sum. Columns 0 and 1 give only the carry
+// into column 2 (below 6); each limb of the sum is then split once.
+static RunBalance nextRunBalance(const RunBalance& x, const RateShares& r)
+{
+    const uint64_t q00 = highWord(x.a0, r.lowShare), q01 = highWord(x.a0, r.highShare),
+                   q10 = highWord(x.a1, r.lowShare), q11 = highWord(x.a1, r.highShare),
+                   q20 = highWord(x.a2, r.lowShare), q21 = highWord(x.a2, r.highShare),
+                   q30 = highWord(x.top, r.lowShare), q31 = highWord(x.top, r.highShare);
+    const uint64_t up1 = q01 + q10, up2 = q11 + q20, up3 = q21 + q30;
+    const uint64_t m0 = x.a0 * r.low - q00 * limbBase, m1 = x.a0 * r.high + x.a1 * r.low - up1 * limbBase,
+                   m2 = x.a1 * r.high + x.a2 * r.low - up2 * limbBase,
+                   m3 = x.a2 * r.high + x.top * r.low - up3 * limbBase, m4 = x.top * r.high - q31 * limbBase;
+    const uint64_t below = limbQuotient(m1 + q00 + uint64_t(m0 >= limbBase));
+    const uint64_t s0 = x.a0 + m2 + up1 + below, s1 = x.a1 + m3 + up2, s2 = x.a2 + m4 + up3;
+    const uint64_t h0 = limbQuotient(s0), h1 = limbQuotient(s1), h2 = limbQuotient(s2);
+    return {s0 - h0 * limbBase, s1 - h1 * limbBase + h0, s2 - h2 * limbBase + h1, x.top + q31 + h2};
+}
+
+static bool settleRunBalance(const RunBalance& x, Limbs& s)
+{
+    const uint64_t in[3] = {x.a0, x.a1, x.a2};
+    uint64_t carry = 0;
+    for (int k = 0; k < 3; ++k) {
+        const uint64_t raised = in[k] + carry;
+        carry = uint64_t(raised >= limbBase);
+        s.limb[k] = raised - carry * limbBase;
+    }
+    const uint64_t top = x.top + carry, highest = limbQuotient(top);
+    s.limb[3] = top - highest * limbBase;
+    s.limb[4] = highest;
+    return highest < 10;
+}
+
+static RunBalance runBalanceOf(const Limbs& x)
+{
+    return {x.limb[0], x.limb[1], x.limb[2], x.limb[3] + x.limb[4] * limbBase};
+}
+
+// The balance after one step, less the balance: below it, as the rate is
+// below 1, so a settled balance has its interest settled too.
+Limbs interestOf(const Limbs& x, const RateLimbs& r)
+{
+    Limbs next;
+    settleRunBalance(nextRunBalance(runBalanceOf(x), sharesOf(r)), next);
+    return limbDifference(next, x);
+}
+
+// The run's balances are settled after the chain, apart from it. The
+// joined top word settles to at most one more, so only one of 10^11 - 1
+// or more needs settling to tell whether it fits.
 int32_t chargeInterestLimbs(const Limbs& start, const RateLimbs& r, Limbs* next, int32_t count)
 {
-    Limbs running = start;
+    static RunBalance run[maxTransactions];
+    const RateShares shares = sharesOf(r);
+    RunBalance running = runBalanceOf(start);
     for (int32_t i = 0; i < count; ++i) {
-        running = nextLimbs<true>(running, r);
-        if (running.limb[valueLimbs - 1] >= 9) {
-            Limbs settled = running;
-            if (!settleLimbs(settled)) return i;
+        running = nextRunBalance(running, shares);
+        if (running.top >= 10 * limbBase - 1) {
+            Limbs settled;
+            if (!settleRunBalance(running, settled)) return i;
         }
-        next[i] = running;
+        run[i] = running;
     }
-    for (int32_t i = 0; i < count; ++i) settleLimbs(next[i]);
+    for (int32_t i = 0; i < count; ++i) settleRunBalance(run[i], next[i]);
     return count;
 }
 
