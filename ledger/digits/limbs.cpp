@@ -106,9 +106,10 @@ struct RunBalance {
 
 // One step: each product's column is kept as its quotient by 10^10, carried
 // one limb up at once, and the low words less those quotients' 10^10, so
-// that nothing waits for a 128-bit sum. Columns 0 and 1 give only the carry
-// into column 2 (below 6); each limb of the sum is then split once.
-static RunBalance nextRunBalance(const RunBalance& x, const RateShares& r)
+// that nothing waits for a 128-bit sum. Each limb of the sum is then split
+// once. Columns 0 and 1 give only the carry into column 2 (below 6), added
+// after the split so that the split does not wait for it.
+[[gnu::always_inline]] static inline RunBalance nextRunBalance(const RunBalance& x, const RateShares& r)
 {
     const uint64_t q00 = highWord(x.a0, r.lowShare), q01 = highWord(x.a0, r.highShare),
                    q10 = highWord(x.a1, r.lowShare), q11 = highWord(x.a1, r.highShare),
@@ -119,24 +120,20 @@ static RunBalance nextRunBalance(const RunBalance& x, const RateShares& r)
                    m2 = x.a1 * r.high + x.a2 * r.low - up2 * limbBase,
                    m3 = x.a2 * r.high + x.top * r.low - up3 * limbBase, m4 = x.top * r.high - q31 * limbBase;
     const uint64_t below = limbQuotient(m1 + q00 + uint64_t(m0 >= limbBase));
-    const uint64_t s0 = x.a0 + m2 + up1 + below, s1 = x.a1 + m3 + up2, s2 = x.a2 + m4 + up3;
+    const uint64_t s0 = x.a0 + m2 + up1, s1 = x.a1 + m3 + up2, s2 = x.a2 + m4 + up3;
     const uint64_t h0 = limbQuotient(s0), h1 = limbQuotient(s1), h2 = limbQuotient(s2);
-    return {s0 - h0 * limbBase, s1 - h1 * limbBase + h0, s2 - h2 * limbBase + h1, x.top + q31 + h2};
+    return {s0 - h0 * limbBase + below, s1 - h1 * limbBase + h0, s2 - h2 * limbBase + h1, x.top + q31 + h2};
 }
 
+// A carry out of a low limb is rare enough (one in 10^9) to be left to a
+// ripple that is branched to.
 static bool settleRunBalance(const RunBalance& x, Limbs& s)
 {
-    const uint64_t in[3] = {x.a0, x.a1, x.a2};
-    uint64_t carry = 0;
-    for (int k = 0; k < 3; ++k) {
-        const uint64_t raised = in[k] + carry;
-        carry = uint64_t(raised >= limbBase);
-        s.limb[k] = raised - carry * limbBase;
-    }
-    const uint64_t top = x.top + carry, highest = limbQuotient(top);
-    s.limb[3] = top - highest * limbBase;
-    s.limb[4] = highest;
-    return highest < 10;
+    const uint64_t highest = limbQuotient(x.top);
+    s = {{x.a0, x.a1, x.a2, x.top - highest * limbBase, highest}};
+    if (x.a0 < limbBase && x.a1 < limbBase && x.a2 < limbBase) [[likely]]
+        return highest < 10;
+    return settleLimbs(s);
 }
 
 static RunBalance runBalanceOf(const Limbs& x)
@@ -153,23 +150,16 @@ Limbs interestOf(const Limbs& x, const RateLimbs& r)
     return limbDifference(next, x);
 }
 
-// The run's balances are settled after the chain, apart from it. The
-// joined top word settles to at most one more, so only one of 10^11 - 1
-// or more needs settling to tell whether it fits.
+// Each balance is settled as the chain goes, apart from it: nothing of the
+// chain waits for a settled balance.
 int32_t chargeInterestLimbs(const Limbs& start, const RateLimbs& r, Limbs* next, int32_t count)
 {
-    static RunBalance run[maxTransactions];
     const RateShares shares = sharesOf(r);
     RunBalance running = runBalanceOf(start);
     for (int32_t i = 0; i < count; ++i) {
         running = nextRunBalance(running, shares);
-        if (running.top >= 10 * limbBase - 1) {
-            Limbs settled;
-            if (!settleRunBalance(running, settled)) return i;
-        }
-        run[i] = running;
+        if (!settleRunBalance(running, next[i])) return i;
     }
-    for (int32_t i = 0; i < count; ++i) settleRunBalance(run[i], next[i]);
     return count;
 }
 

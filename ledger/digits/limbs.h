@@ -59,7 +59,7 @@ Limbs interestOf(const Limbs& x, const RateLimbs& r);
 // The new balances of `count` interest transactions in a row, from the
 // settled balance `start`: next[i] is the balance after the (i + 1)th,
 // settled. Returns how many fit below 10^21, count when all do; the
-// balances from the first that does not fit on are not written.
+// balances from the first that does not fit on are not all written.
 int32_t chargeInterestLimbs(const Limbs& start, const RateLimbs& r, Limbs* next, int32_t count);
 
 // The balances of one recalculation pass, worked out before any text is
