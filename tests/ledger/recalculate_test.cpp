@@ -62,7 +62,8 @@ TEST(Recalculation, RandomLedgersAgreeWithAnExactModel)
     const DigitInstructions chosen = digitInstructions;
     int refused = 0, accepted = 0, ledgersOn[std::size(allDigitInstructions)] = {};
     // First, on every engine, the sign rules' edges: a payment equal to the balance, a loan equal to a
-    // negative one, negative interest, "-" zeros, and a tiny negative balance's interest truncated to "-" 0.
+    // negative one, negative interest, "-" zeros, a tiny negative balance's interest truncated to "-" 0,
+    // and interest whose carries fill a ten-digit group of the balance's fraction with nines and one more.
     const struct {
         char sign;
         const char *integer, *fraction, *rate;
@@ -74,7 +75,8 @@ TEST(Recalculation, RandomLedgersAgreeWithAnExactModel)
                  {'-', "100", "", "1", Loan, "2"},
                  {'-', "0", "", "5", Payment, "0"},
                  {'-', "0", "", "5", Loan, "0"},
-                 {'-', "0", "00000000000000000001", "5", Loan, "0"}};
+                 {'-', "0", "00000000000000000001", "5", Loan, "0"},
+                 {'+', "4999999999", "50000000005000000000", "0000000001", Loan, "0"}};
     // An interest whose last carries alone take the balance to 10^21, as the last transaction.
     makeNewLedger(*l);
     setBeginningBalance(*l, '+', "999999999989999999773", "24715918530852137660");
