@@ -156,11 +156,10 @@ AVX2_HELPER void storeOne(char sign, const Limbs& v, SignedAmount& s, SignedAmou
     put(text, copy);
 }
 
-// next - old for settled next not below old, in the register it is
-// converted in: worked out from limbs just loaded, not stored and read
-// back. A borrow arrives where the limb below fell short or passed on the
-// one it received; limbs are far below 2^63, so signed comparisons do.
-AVX2_HELPER void storeDifference(char sign, const Limbs& next, const Limbs& old, SignedAmount& s)
+// next - old for settled next not below old. A borrow arrives where the
+// limb below fell short or passed on the one it received; limbs are far
+// below 2^63, so signed comparisons do.
+AVX2_HELPER Limbs differenceOf(const Limbs& next, const Limbs& old)
 {
     const __m256i x = lowLimbs(next), y = lowLimbs(old);
     const auto shortOf =
@@ -173,13 +172,16 @@ AVX2_HELPER void storeDifference(char sign, const Limbs& next, const Limbs& old,
     const __m256i borrows = _mm256_cmpeq_epi64(_mm256_and_si256(_mm256_set1_epi64x(arriving), bits), bits);
     __m256i d = _mm256_add_epi64(_mm256_sub_epi64(x, y), borrows);  // a borrow's lane is all ones, -1
     d = _mm256_add_epi64(d, _mm256_and_si256(_mm256_cmpgt_epi64(_mm256_setzero_si256(), d), base));
-    put(textOf(sign, d, next.limb[4] - old.limb[4] - (arriving >> 4 & 1)), s);
+    Limbs r;
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(r.limb), d);
+    r.limb[4] = next.limb[4] - old.limb[4] - (arriving >> 4 & 1);
+    return r;
 }
 
-AVX2_HELPER void storeTwo(char sign, const Limbs& old, const Limbs& next, SignedAmount& amount,
+AVX2_HELPER void storeTwo(char sign, const Limbs& interest, const Limbs& next, SignedAmount& amount,
                           SignedAmount& s, SignedAmount& copy)
 {
-    storeDifference(sign, next, old, amount);
+    put(textOf(sign, lowLimbs(interest), interest.limb[4]), amount);
     storeOne(sign, next, s, copy);
 }
 
@@ -193,7 +195,7 @@ AVX2_CODE void Avx2StoreLimbText(char sign, const Limbs& v, SignedAmount& s)
 AVX2_CODE void Avx2WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t,
                                      int32_t count)
 {
-    writeBalanceTexts(b, beginning, t, count, storeOne, storeTwo);
+    writeBalanceTexts(b, beginning, t, count, differenceOf, storeOne, storeTwo);
 }
 
 #endif

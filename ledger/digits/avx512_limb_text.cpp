@@ -124,16 +124,9 @@ AVX512_HELPER HalfDigits pairDigits(__m256i a, __m256i b)
     return digitsOf(halvesOf(_mm512_inserti64x4(_mm512_zextsi256_si512(a), b, 1), c), c);
 }
 
-// next - old for settled next not below old, its four low limbs in the
-// register it is converted in: worked out from limbs just loaded, not
-// stored and read back. A borrow arrives where the limb below fell short
-// or passed on the one it received.
-struct Difference {
-    __m256i low;
-    uint64_t top;
-};
-
-AVX512_HELPER Difference differenceOf(const Limbs& next, const Limbs& old)
+// next - old for settled next not below old. A borrow arrives where the
+// limb below fell short or passed on the one it received.
+AVX512_HELPER Limbs differenceOf(const Limbs& next, const Limbs& old)
 {
     const __m256i x = lowLimbs(next), y = lowLimbs(old);
     const uint32_t shortOf = _mm256_cmplt_epu64_mask(x, y), equal = _mm256_cmpeq_epu64_mask(x, y);
@@ -142,7 +135,10 @@ AVX512_HELPER Difference differenceOf(const Limbs& next, const Limbs& old)
     __m256i d = _mm256_sub_epi64(x, y);
     d = _mm256_mask_sub_epi64(d, __mmask8(arriving & 0xf), d, _mm256_set1_epi64x(1));
     d = _mm256_mask_add_epi64(d, _mm256_cmpge_epu64_mask(d, base), d, base);  // those that went below zero
-    return {d, next.limb[4] - old.limb[4] - (arriving >> 4 & 1)};
+    Limbs r;
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(r.limb), d);
+    r.limb[4] = next.limb[4] - old.limb[4] - (arriving >> 4 & 1);
+    return r;
 }
 
 // One value's text, the other half of the register idle.
@@ -159,15 +155,21 @@ AVX512_HELPER void storeOne(char sign, const Limbs& v, SignedAmount& s, SignedAm
     put(text, copy);
 }
 
-AVX512_HELPER void storeTwo(char sign, const Limbs& old, const Limbs& next, SignedAmount& amount,
+// Two values of the same sign into their fields; the second's text is
+// returned for a copy.
+AVX512_HELPER __m512i putPair(char sign, const Limbs& a, SignedAmount& sa, const Limbs& b, SignedAmount& sb)
+{
+    const HalfDigits d = pairDigits(lowLimbs(a), lowLimbs(b));
+    put(textOf(d, textOfA, sign, a.limb[4]), sa);
+    const __m512i text = textOf(d, textOfB, sign, b.limb[4]);
+    put(text, sb);
+    return text;
+}
+
+AVX512_HELPER void storeTwo(char sign, const Limbs& interest, const Limbs& next, SignedAmount& amount,
                             SignedAmount& s, SignedAmount& copy)
 {
-    const Difference a = differenceOf(next, old);
-    const HalfDigits d = pairDigits(a.low, lowLimbs(next));
-    put(textOf(d, textOfA, sign, a.top), amount);
-    const __m512i text = textOf(d, textOfB, sign, next.limb[4]);
-    put(text, s);
-    put(text, copy);
+    put(putPair(sign, interest, amount, next, s), copy);
 }
 
 }  // namespace
@@ -175,9 +177,7 @@ AVX512_HELPER void storeTwo(char sign, const Limbs& old, const Limbs& next, Sign
 AVX512_CODE void Avx512StoreLimbTexts(char sign, const Limbs& a, SignedAmount& sa, const Limbs& b,
                                       SignedAmount& sb)
 {
-    const HalfDigits d = pairDigits(lowLimbs(a), lowLimbs(b));
-    put(textOf(d, textOfA, sign, a.limb[4]), sa);
-    put(textOf(d, textOfB, sign, b.limb[4]), sb);
+    putPair(sign, a, sa, b, sb);
 }
 
 AVX512_CODE void Avx512StoreLimbText(char sign, const Limbs& v, SignedAmount& s)
@@ -188,7 +188,7 @@ AVX512_CODE void Avx512StoreLimbText(char sign, const Limbs& v, SignedAmount& s)
 AVX512_CODE void Avx512WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t,
                                          int32_t count)
 {
-    writeBalanceTexts(b, beginning, t, count, storeOne, storeTwo);
+    writeBalanceTexts(b, beginning, t, count, differenceOf, storeOne, storeTwo);
 }
 
 #endif

@@ -8,19 +8,29 @@
 
 inline bool isChargedType(int32_t type) { return type == Interest || type == Loan || type == Payment; }
 
+// The interest amounts of a pass, each transaction's new balance less its
+// old, worked out in a pass of their own before any text: the text pass
+// then waits on no subtraction, and one transaction's conversions overlap
+// the next's.
+inline Limbs interestAmounts[maxTransactions];
+
+// subtract(next, old) is next less old, both settled, next not below old;
 // one(sign, value, field, copy) writes a value's text into two fields;
-// two(sign, old, next, amount, field, copy) writes the text of next less
-// old into amount and next's into the two others.
+// two(sign, interest, next, amount, field, copy) writes interest's text
+// into amount and next's into the two others.
 // A slot of an unknown code is left as it stands; every other slot gets
 // its period, number, old balance (the beginning balance, or the slot
 // before's new balance), its amount's sign (and, for interest, its digits:
 // the new balance less the old) and its new balance. A new balance's text
 // is written as the next slot's old balance too, so that no text is read
 // back just after it was written.
-template <typename One, typename Two>
+template <typename Subtract, typename One, typename Two>
 [[gnu::always_inline]] inline void writeBalanceTexts(const BalanceTable& b, const SignedAmount& beginning,
-                                                     Transaction* t, int32_t count, One one, Two two)
+                                                     Transaction* t, int32_t count, Subtract subtract, One one,
+                                                     Two two)
 {
+    for (int32_t i = 0; i < count; ++i)
+        if (t[i].type == Interest) interestAmounts[i] = subtract(b.balance[i + 1], b.balance[i]);
     SignedAmount spare;  // the copy of a text that no slot takes
     for (int32_t i = 0; i < count; ++i) {
         Transaction& x = t[i];
@@ -31,7 +41,7 @@ template <typename One, typename Two>
         const char sign = b.sign[i + 1];
         SignedAmount& copy = i + 1 < count && isChargedType(t[i + 1].type) ? t[i + 1].oldBalance : spare;
         if (x.type == Interest) {
-            two(sign, b.balance[i], b.balance[i + 1], x.amount, x.newBalance, copy);
+            two(sign, interestAmounts[i], b.balance[i + 1], x.amount, x.newBalance, copy);
         } else {
             x.amount.sign[0] = x.type == Loan ? '+' : '-';
             x.amount.sign[1] = 0;

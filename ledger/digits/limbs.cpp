@@ -43,9 +43,8 @@ RateLimbs rateLimbsOf(const DigitField<fractionDigits>& rate)
 
 // ---- Arithmetic -----------------------------------------------------------
 
-// Limbs below 2 x 10^10 make at most one carry each, and a difference of
-// settled values borrows at most one from each limb: a plain ripple moves
-// either up without a branch.
+// Limbs below 2 x 10^10 make at most one carry each: a plain ripple moves
+// them up without a branch.
 bool settleLimbs(Limbs& x)
 {
     uint64_t carry = 0;
@@ -56,18 +55,6 @@ bool settleLimbs(Limbs& x)
     }
     x.limb[valueLimbs - 1] += carry;
     return x.limb[valueLimbs - 1] < 10;
-}
-
-Limbs limbDifference(const Limbs& x, const Limbs& y)
-{
-    Limbs d;
-    uint64_t borrow = 0;
-    for (int k = 0; k < valueLimbs; ++k) {
-        const uint64_t taken = y.limb[k] + borrow;
-        borrow = uint64_t(x.limb[k] < taken);
-        d.limb[k] = x.limb[k] + borrow * limbBase - taken;
-    }
-    return d;
 }
 
 int compareLimbs(const Limbs& x, const Limbs& y)

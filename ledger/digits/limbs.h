@@ -47,8 +47,20 @@ void PortableStoreLimbText(char sign, const Limbs& v, SignedAmount& s);
 // below 10^10; false when the value reaches 10^21.
 bool settleLimbs(Limbs& x);
 
-// x - y for settled x not below y.
-Limbs limbDifference(const Limbs& x, const Limbs& y);
+// x - y for settled x not below y. A difference of settled values borrows
+// at most one from each limb, so a plain ripple moves it up without a
+// branch.
+inline Limbs limbDifference(const Limbs& x, const Limbs& y)
+{
+    Limbs d;
+    uint64_t borrow = 0;
+    for (int k = 0; k < valueLimbs; ++k) {
+        const uint64_t taken = y.limb[k] + borrow;
+        borrow = uint64_t(x.limb[k] < taken);
+        d.limb[k] = x.limb[k] + borrow * limbBase - taken;
+    }
+    return d;
+}
 
 // -1, 0 or 1 as x is below, equal to or above y; both settled.
 int compareLimbs(const Limbs& x, const Limbs& y);

@@ -84,10 +84,10 @@ static void storeText(char sign, const ValueText& v, SignedAmount& s)
     storeText(sign, text, copy);
 }
 
-[[gnu::always_inline]] inline void storeTwoTexts(char sign, const Limbs& old, const Limbs& next,
+[[gnu::always_inline]] inline void storeTwoTexts(char sign, const Limbs& interest, const Limbs& next,
                                                  SignedAmount& amount, SignedAmount& s, SignedAmount& copy)
 {
-    storeText(sign, valueText(limbDifference(next, old)), amount);
+    storeText(sign, valueText(interest), amount);
     storeValueTexts(sign, next, s, copy);
 }
 
@@ -96,7 +96,7 @@ void PortableStoreLimbText(char sign, const Limbs& v, SignedAmount& s) { storeTe
 void PortableWriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t,
                                int32_t count)
 {
-    writeBalanceTexts(b, beginning, t, count, storeValueTexts, storeTwoTexts);
+    writeBalanceTexts(b, beginning, t, count, limbDifference, storeValueTexts, storeTwoTexts);
 }
 
 bool PortableMultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rate, AmountVector& r)
