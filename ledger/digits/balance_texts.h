@@ -11,10 +11,12 @@ inline bool isChargedType(int32_t type) { return type == Interest || type == Loa
 // The interest amounts of a pass, each transaction's new balance less its
 // old, worked out in a pass of their own before any text: the text pass
 // then waits on no subtraction, and one transaction's conversions overlap
-// the next's.
+// the next's. The pass runs over the balances alone; a slot that is not
+// interest gets a difference nobody reads.
 inline Limbs interestAmounts[maxTransactions];
 
-// subtract(next, old) is next less old, both settled, next not below old;
+// subtract(next, old) is next less old where both are settled and next is
+// not below old;
 // one(sign, value, field, copy) writes a value's text into two fields;
 // two(sign, interest, next, amount, field, copy) writes interest's text
 // into amount and next's into the two others.
@@ -29,8 +31,7 @@ template <typename Subtract, typename One, typename Two>
                                                      Transaction* t, int32_t count, Subtract subtract, One one,
                                                      Two two)
 {
-    for (int32_t i = 0; i < count; ++i)
-        if (t[i].type == Interest) interestAmounts[i] = subtract(b.balance[i + 1], b.balance[i]);
+    for (int32_t i = 0; i < count; ++i) interestAmounts[i] = subtract(b.balance[i + 1], b.balance[i]);
     SignedAmount spare;  // the copy of a text that no slot takes
     for (int32_t i = 0; i < count; ++i) {
         Transaction& x = t[i];
