@@ -11,12 +11,12 @@ inline bool isChargedType(int32_t type) { return type == Interest || type == Loa
 // The interest amounts of a pass, each transaction's new balance less its
 // old, worked out in a pass of their own before any text: the text pass
 // then waits on no subtraction, and one transaction's conversions overlap
-// the next's. The pass runs over the balances alone; a slot that is not
-// interest gets a difference nobody reads.
+// the next's. The pass runs over the balances alone, without reading each
+// slot's type.
 inline Limbs interestAmounts[maxTransactions];
 
-// subtract(next, old) is next less old where both are settled and next is
-// not below old;
+// subtract(next, old) is next less old for settled values, next not below
+// old (the other slots' differences go unread);
 // one(sign, value, field, copy) writes a value's text into two fields;
 // two(sign, interest, next, amount, field, copy) writes interest's text
 // into amount and next's into the two others.
