@@ -38,7 +38,7 @@ struct LimbText {
     char at[limbDigits];
 };
 
-static LimbText limbText(uint64_t limb)
+[[gnu::always_inline]] static inline LimbText limbText(uint64_t limb)
 {
     const uint64_t top = limb / 100'000'000;
     const auto low = static_cast<uint32_t>(limb - top * 100'000'000);
@@ -51,12 +51,15 @@ static LimbText limbText(uint64_t limb)
 }
 
 // A settled value's text: its four low limbs' digits and the top digit.
+// Built inline where it is stored, it stays in registers: returned through
+// memory, its pieces would be read back by loads wider than the stores
+// that wrote them, which wait for those stores to finish.
 struct ValueText {
     LimbText limbs[4];
     char top;
 };
 
-static ValueText valueText(const Limbs& v)
+[[gnu::always_inline]] static inline ValueText valueText(const Limbs& v)
 {
     return {{limbText(v.limb[0]), limbText(v.limb[1]), limbText(v.limb[2]), limbText(v.limb[3])},
             static_cast<char>('0' + v.limb[4])};
