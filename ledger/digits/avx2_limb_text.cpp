@@ -9,6 +9,7 @@
 
 #include "ledger/digits/avx2_parts.h"
 #include "ledger/digits/balance_texts.h"
+#include "ledger/digits/lane_difference.h"
 
 namespace {
 
@@ -156,28 +157,6 @@ AVX2_HELPER void storeOne(char sign, const Limbs& v, SignedAmount& s, SignedAmou
     put(text, copy);
 }
 
-// next - old for settled next not below old. A borrow arrives where the
-// limb below fell short or passed on the one it received; limbs are far
-// below 2^63, so signed comparisons do.
-AVX2_HELPER Limbs differenceOf(const Limbs& next, const Limbs& old)
-{
-    const __m256i x = lowLimbs(next), y = lowLimbs(old);
-    const auto shortOf =
-        static_cast<uint32_t>(_mm256_movemask_pd(_mm256_castsi256_pd(_mm256_cmpgt_epi64(y, x))));
-    const auto equal =
-        static_cast<uint32_t>(_mm256_movemask_pd(_mm256_castsi256_pd(_mm256_cmpeq_epi64(x, y))));
-    const uint32_t arriving = ((shortOf << 1) + equal) ^ equal;
-    const __m256i bits = _mm256_set_epi64x(8, 4, 2, 1),
-                  base = _mm256_set1_epi64x(static_cast<long long>(limbBase));
-    const __m256i borrows = _mm256_cmpeq_epi64(_mm256_and_si256(_mm256_set1_epi64x(arriving), bits), bits);
-    __m256i d = _mm256_add_epi64(_mm256_sub_epi64(x, y), borrows);  // a borrow's lane is all ones, -1
-    d = _mm256_add_epi64(d, _mm256_and_si256(_mm256_cmpgt_epi64(_mm256_setzero_si256(), d), base));
-    Limbs r;
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(r.limb), d);
-    r.limb[4] = next.limb[4] - old.limb[4] - (arriving >> 4 & 1);
-    return r;
-}
-
 AVX2_HELPER void storeTwo(char sign, const Limbs& interest, const Limbs& next, SignedAmount& amount,
                           SignedAmount& s, SignedAmount& copy)
 {
@@ -195,7 +174,7 @@ AVX2_CODE void Avx2StoreLimbText(char sign, const Limbs& v, SignedAmount& s)
 AVX2_CODE void Avx2WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t,
                                      int32_t count)
 {
-    writeBalanceTexts(b, beginning, t, count, differenceOf, storeOne, storeTwo);
+    writeBalanceTexts(b, beginning, t, count, limbDifferenceOnLanes, storeOne, storeTwo);
 }
 
 #endif

@@ -9,6 +9,7 @@
 
 #include "ledger/digits/avx512_parts.h"
 #include "ledger/digits/balance_texts.h"
+#include "ledger/digits/lane_difference.h"
 
 namespace {
 
@@ -124,23 +125,6 @@ AVX512_HELPER HalfDigits pairDigits(__m256i a, __m256i b)
     return digitsOf(halvesOf(_mm512_inserti64x4(_mm512_zextsi256_si512(a), b, 1), c), c);
 }
 
-// next - old for settled next not below old. A borrow arrives where the
-// limb below fell short or passed on the one it received.
-AVX512_HELPER Limbs differenceOf(const Limbs& next, const Limbs& old)
-{
-    const __m256i x = lowLimbs(next), y = lowLimbs(old);
-    const uint32_t shortOf = _mm256_cmplt_epu64_mask(x, y), equal = _mm256_cmpeq_epu64_mask(x, y);
-    const uint32_t arriving = ((shortOf << 1) + equal) ^ equal;
-    const __m256i base = _mm256_set1_epi64x(static_cast<long long>(limbBase));
-    __m256i d = _mm256_sub_epi64(x, y);
-    d = _mm256_mask_sub_epi64(d, __mmask8(arriving & 0xf), d, _mm256_set1_epi64x(1));
-    d = _mm256_mask_add_epi64(d, _mm256_cmpge_epu64_mask(d, base), d, base);  // those that went below zero
-    Limbs r;
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(r.limb), d);
-    r.limb[4] = next.limb[4] - old.limb[4] - (arriving >> 4 & 1);
-    return r;
-}
-
 // One value's text, the other half of the register idle.
 AVX512_HELPER __m512i valueTextOf(char sign, const Limbs& v)
 {
@@ -188,7 +172,7 @@ AVX512_CODE void Avx512StoreLimbText(char sign, const Limbs& v, SignedAmount& s)
 AVX512_CODE void Avx512WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t,
                                          int32_t count)
 {
-    writeBalanceTexts(b, beginning, t, count, differenceOf, storeOne, storeTwo);
+    writeBalanceTexts(b, beginning, t, count, limbDifferenceOnLanes, storeOne, storeTwo);
 }
 
 #endif
