@@ -38,9 +38,7 @@ static int32_t chargeInterestRun(const Ledger& l, int32_t i, int32_t& p, Running
         workTable.sign[i + count + 1] = sign;
     }
     const Limbs* balance = workTable.balance + i;
-    if (chargeInterestLimbs(balance[0], rateLimbsOf(l.header.ratePerPeriod), workTable.balance + i + 1,
-                            count) < count)
-        return 0;
+    if (ChargeInterestRun(workTable, i, count, rateLimbsOf(l.header.ratePerPeriod)) < count) return 0;
     accumulate(sign == '-' ? totals.interestMinus : totals.interestPlus,
                limbDifference(balance[count], balance[0]));
     return count;

@@ -1,16 +1,19 @@
 // A settled value's text on AVX2: the four ten-digit limbs' eight halves in
 // the 32-bit lanes of one register, their digits brought up together and
 // shuffled into the text's order. In a pass, an interest amount's text is
-// the plain C++ one, worked out by the integer units while the vector units
-// take the new balance's.
+// written by the integer units from the digit tables, while the vector units
+// take the new balance's; the amount's table indices (its pieces) come from
+// the vector units too, along the chain of balances.
 #include "ledger/digits/limb_texts.h"
 
 #if TARNWELL_AVX2_DIGITS
 
+#include <algorithm>
 #include <cstddef>
 
 #include "ledger/digits/avx2_parts.h"
 #include "ledger/digits/balance_texts.h"
+#include "ledger/digits/interest_chain.h"
 #include "ledger/digits/lane_difference.h"
 #include "ledger/digits/portable_limb_text.h"
 
@@ -164,12 +167,71 @@ AVX2_HELPER void storeOne(char sign, const Limbs& v, SignedAmount& s, SignedAmou
     put(text, copy);
 }
 
-AVX2_HELPER void storeTwo(char sign, const Limbs& interest, const Limbs& next, SignedAmount& amount,
+// ---- Interest amounts ------------------------------------------------------
+
+// The pieces of next less old (settled, next not below old): the digit
+// tables' quotients worked out on the four low limbs' lanes, as the scalar
+// ones are, and packed four 16-bit fields to a lane.
+AVX2_HELPER void putPiecesOfDifference(const Limbs& next, const Limbs& old, AmountPieces& p)
+{
+    uint64_t topLimb;
+    const __m256i v = lowDifferenceOnLanes(next, old, topLimb);
+    const __m256i pair = _mm256_srli_epi64(
+        _mm256_mul_epu32(_mm256_srli_epi64(v, pairShift), _mm256_set1_epi64x(pairReciprocal)), pairDivide);
+    const __m256i low = _mm256_sub_epi64(v, _mm256_mul_epu32(pair, _mm256_set1_epi64x(100'000'000)));
+    const __m256i high4 =
+        _mm256_srli_epi64(_mm256_mul_epu32(low, _mm256_set1_epi64x(quadReciprocal)), quadShift);
+    const __m256i low4 = _mm256_sub_epi64(low, _mm256_mul_epu32(high4, _mm256_set1_epi64x(10000)));
+    const __m256i top =
+        _mm256_zextsi128_si256(_mm_cvtsi64_si128(static_cast<long long>('0' + topLimb) << 48));
+    const __m256i packed = _mm256_or_si256(_mm256_or_si256(pair, _mm256_slli_epi64(high4, 16)),
+                                           _mm256_or_si256(_mm256_slli_epi64(low4, 32), top));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p.at), packed);
+}
+
+// Pieces of the slots some way behind the chain, whose balances were
+// stored steps before: their loads find them written.
+constexpr int32_t piecesBehind = 2;
+
+AVX2_HELPER void piecesAlong(int32_t i, const Limbs* const& balance, AmountPieces* const& pieces)
+{
+    if (i < piecesBehind) return;
+    const int32_t j = i - piecesBehind;
+    putPiecesOfDifference(balance[j + 1], balance[j], pieces[j]);
+}
+
+// An amount's text from its pieces, by the integer units, in fourteen
+// stores: some are wider than their digits, and the stores after them take
+// the bytes over. A limb's ten digits; `wide` stores the last four as eight
+// bytes, the four after them zero.
+template <bool wide>
+AVX2_HELPER void putLimbPieces(const uint16_t* at, char* to)
+{
+    std::memcpy(to, digitPairs.of[at[0]], 2);
+    std::memcpy(to + 2, digitQuads.of[at[1]], 4);
+    uint64_t last = 0;
+    std::memcpy(&last, digitQuads.of[at[2]], 4);
+    std::memcpy(to + 6, &last, wide ? 8 : 4);
+}
+
+AVX2_HELPER void storeTwo(char sign, const AmountPieces& interest, const Limbs& next, SignedAmount& amount,
                           SignedAmount& s, SignedAmount& copy)
 {
-    putText(sign, interest, amount);
+    char* bytes = reinterpret_cast<char*>(&amount);
+    // The sign, its zero byte, the 21st integer digit and a byte that the
+    // digits after take; the integer's zero byte goes in with its last four.
+    const uint32_t head = static_cast<uint8_t>(sign) | uint32_t(interest.at[0][3]) << 16;
+    std::memcpy(bytes, &head, 4);
+    putLimbPieces<false>(interest.at[3], bytes + 3);
+    putLimbPieces<true>(interest.at[2], bytes + 13);
+    putLimbPieces<false>(interest.at[1], bytes + 24);
+    putLimbPieces<false>(interest.at[0], bytes + 34);
+    bytes[44] = 0;
     storeOne(sign, next, s, copy);
 }
+
+// Pieces for a table whose chain did not work them out.
+AmountPieces piecesOfTable[maxTransactions];
 
 }  // namespace
 
@@ -178,10 +240,27 @@ AVX2_CODE void Avx2StoreLimbText(char sign, const Limbs& v, SignedAmount& s)
     put(textOf(sign, lowLimbs(v), v.limb[4]), s);
 }
 
+AVX2_CODE int32_t Avx2ChargeInterestRun(BalanceTable& b, int32_t first, int32_t count, const RateLimbs& r)
+{
+    Limbs* const balance = b.balance + first;
+    AmountPieces* const pieces = b.amountPieces + first;
+    const int32_t charged =
+        chargeInterestAlong(balance[0], r, balance + 1, count, piecesAlong, balance, pieces);
+    for (int32_t j = std::max(0, charged - piecesBehind); j < charged; ++j)
+        putPiecesOfDifference(balance[j + 1], balance[j], pieces[j]);
+    return charged;
+}
+
 AVX2_CODE void Avx2WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t,
                                      int32_t count)
 {
-    writeBalanceTexts(b, beginning, t, count, limbDifferenceOnLanes, storeOne, storeTwo);
+    const AmountPieces* pieces = b.amountPieces;
+    if (!b.piecesAlongChain) {
+        for (int32_t i = 0; i < count; ++i)
+            putPiecesOfDifference(b.balance[i + 1], b.balance[i], piecesOfTable[i]);
+        pieces = piecesOfTable;
+    }
+    writeTextsOfPass(b, beginning, t, count, pieces, storeOne, storeTwo);
 }
 
 #endif

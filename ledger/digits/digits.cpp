@@ -133,6 +133,15 @@ bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rat
     return PortableMultiplyByRate(a, rate, r);
 }
 
+int32_t ChargeInterestRun(BalanceTable& b, int32_t first, int32_t count, const RateLimbs& r)
+{
+#if TARNWELL_AVX2_DIGITS
+    b.piecesAlongChain = avx2InUse();
+    if (b.piecesAlongChain) return Avx2ChargeInterestRun(b, first, count, r);
+#endif
+    return chargeInterestLimbs(b.balance[first], r, b.balance + first + 1, count);
+}
+
 void WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t, int32_t count)
 {
 #if TARNWELL_AVX512_DIGITS

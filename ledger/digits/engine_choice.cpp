@@ -24,10 +24,9 @@ const char* digitEngineName(DigitInstructions set)
 
 namespace {
 
-// The trial: the texts of a run of interest transactions on a 36-digit
-// balance with a 19-digit rate, the costliest values to write and what
-// each engine does its own way; the balances themselves are worked out
-// alike by all.
+// The trial: a run of interest transactions on a 36-digit balance with a
+// 19-digit rate, the costliest values to write: its balances, with what an
+// engine works out along their chain, and their texts.
 constexpr int32_t trialTransactions = 32;
 constexpr int trialsPerEngine = 6;
 constexpr auto budgetPerEngine = std::chrono::microseconds(100);
@@ -35,6 +34,7 @@ constexpr auto budgetPerEngine = std::chrono::microseconds(100);
 std::array<Transaction, trialTransactions> trialTable;
 BalanceTable trialBalances;
 SignedAmount trialBeginning;
+RateLimbs trialRate;
 
 template <std::size_t N>
 void setDigits(std::array<char, N>& field, const char* digits)
@@ -49,9 +49,8 @@ void prepareTrial()
     setDigits(trialBeginning.fraction, "78901234567890123456");
     DigitField<fractionDigits> rate;
     setDigits(rate, "01234567890123456789");
+    trialRate = rateLimbsOf(rate);
     trialBalances.balance[0] = limbsOf(trialBeginning.integer, trialBeginning.fraction);
-    chargeInterestLimbs(trialBalances.balance[0], rateLimbsOf(rate), trialBalances.balance + 1,
-                        trialTransactions);
     for (int32_t i = 0; i < trialTransactions; ++i) {
         trialTable[i].type = Interest;
         trialBalances.sign[i + 1] = '+';
@@ -61,6 +60,7 @@ void prepareTrial()
 // One trial's work; the result is kept so that it is not optimised away.
 int32_t trialWork()
 {
+    ChargeInterestRun(trialBalances, 0, trialTransactions, trialRate);
     WriteBalanceTexts(trialBalances, trialBeginning, trialTable.data(), trialTransactions);
     return trialTable[trialTransactions - 1].newBalance.fraction[19];
 }

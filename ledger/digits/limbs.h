@@ -74,13 +74,30 @@ Limbs interestOf(const Limbs& x, const RateLimbs& r);
 // balances from the first that does not fit on are not all written.
 int32_t chargeInterestLimbs(const Limbs& start, const RateLimbs& r, Limbs* next, int32_t count);
 
+// An interest amount's four low limbs as indices of the digit tables: limb
+// k's first two digits, its next four and its last four in at[k][0-2], and
+// the code of the 21st integer digit in at[0][3].
+struct AmountPieces {
+    uint16_t at[4][4];
+};
+
 // The balances of one recalculation pass, worked out before any text is
 // written: balance[0] is the beginning balance and balance[i + 1] the new
 // balance of transaction i, with its sign; period and number are each
-// transaction's own. Every balance is settled.
+// transaction's own. Every balance is settled. An engine that works out
+// the interest amounts' pieces along the chain (AVX2) keeps them here and
+// says so in piecesAlongChain; for a table filled otherwise it works them
+// out in a pass of its own.
 struct BalanceTable {
     Limbs balance[maxTransactions + 1];
     char sign[maxTransactions + 1];
     int32_t period[maxTransactions];
     int32_t number[maxTransactions];
+    AmountPieces amountPieces[maxTransactions];
+    bool piecesAlongChain;
 };
+
+// The interest run of slots first to first + count - 1 on the engine in
+// use: chargeInterestLimbs from balance[first] into the balances after it,
+// with what that engine works out along the chain.
+int32_t ChargeInterestRun(BalanceTable& b, int32_t first, int32_t count, const RateLimbs& r);

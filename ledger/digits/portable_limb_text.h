@@ -37,17 +37,21 @@ inline constexpr DigitQuads digitQuads = [] {
 // are multiplications, so a limb costs two quotients and three loads. The
 // first quotient is (limb >> 8) / 390625 by a multiplier 2^45 / 390625
 // rounded up, whose excess over x = limb >> 8 below 2^26 stays under 2^-19,
-// less than the 1 / 390625 a quotient is ever below the next integer; a
-// plain 64-bit product, it needs no 128-bit one.
+// less than the 1 / 390625 a quotient is ever below the next integer; the
+// second, of the last eight digits, is by 2^45 / 10^4 rounded up, as close.
+// Each takes 32-bit factors to a 64-bit product, as vector lanes do too.
+constexpr int pairShift = 8, pairDivide = 45, quadShift = 45;
+constexpr uint32_t pairReciprocal = 90071993, quadReciprocal = 3518437209;
+
 struct LimbPieces {
     uint32_t pair, high4, low4;
 };
 
 [[gnu::always_inline]] inline LimbPieces limbPieces(uint64_t limb)
 {
-    const auto pair = static_cast<uint32_t>(((limb >> 8) * 90071993u) >> 45);
+    const auto pair = static_cast<uint32_t>(((limb >> pairShift) * pairReciprocal) >> pairDivide);
     const auto low = static_cast<uint32_t>(limb - uint64_t(pair) * 100'000'000);
-    const uint32_t high4 = low / 10000;
+    const auto high4 = static_cast<uint32_t>((uint64_t(low) * quadReciprocal) >> quadShift);
     return {pair, high4, low - high4 * 10000};
 }
 
@@ -107,7 +111,8 @@ struct ValueText {
 
 [[gnu::always_inline]] inline ValueText valueText(const Limbs& v)
 {
-    return {{limbText(v.limb[0]), limbText(v.limb[1]), limbText(v.limb[2]), limbText(v.limb[3])}, topDigit(v)};
+    return {{limbText(v.limb[0]), limbText(v.limb[1]), limbText(v.limb[2]), limbText(v.limb[3])},
+            topDigit(v)};
 }
 
 [[gnu::always_inline]] inline void storeText(char sign, const ValueText& v, SignedAmount& s)
