@@ -1,5 +1,6 @@
 #include "ledger/recalculate.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "ledger/digits/limbs.h"
@@ -31,12 +32,11 @@ static void accumulate(Limbs& sum, const Limbs& a)
 static int32_t chargeInterestRun(const Ledger& l, int32_t i, int32_t& p, RunningTotals& totals)
 {
     int32_t count = 0;
+    while (i + count < l.count && l.table[i + count].type == Interest) ++count;
     const char sign = workTable.sign[i];
-    for (; i + count < l.count && l.table[i + count].type == Interest; ++count) {
-        workTable.period[i + count] = ++p;
-        workTable.number[i + count] = 1;
-        workTable.sign[i + count + 1] = sign;
-    }
+    for (int32_t k = 0; k < count; ++k) workTable.period[i + k] = ++p;
+    std::fill_n(workTable.number + i, count, 1);
+    std::memset(workTable.sign + i + 1, sign, size_t(count));
     const Limbs* balance = workTable.balance + i;
     if (ChargeInterestRun(workTable, i, count, rateLimbsOf(l.header.ratePerPeriod)) < count) return 0;
     accumulate(sign == '-' ? totals.interestMinus : totals.interestPlus,

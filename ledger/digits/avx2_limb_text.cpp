@@ -182,11 +182,10 @@ AVX2_HELPER void putPiecesOfDifference(const Limbs& next, const Limbs& old, Amou
     const __m256i high4 =
         _mm256_srli_epi64(_mm256_mul_epu32(low, _mm256_set1_epi64x(quadReciprocal)), quadShift);
     const __m256i low4 = _mm256_sub_epi64(low, _mm256_mul_epu32(high4, _mm256_set1_epi64x(10000)));
-    const __m256i top =
-        _mm256_zextsi128_si256(_mm_cvtsi64_si128(static_cast<long long>('0' + topLimb) << 48));
-    const __m256i packed = _mm256_or_si256(_mm256_or_si256(pair, _mm256_slli_epi64(high4, 16)),
-                                           _mm256_or_si256(_mm256_slli_epi64(low4, 32), top));
+    const __m256i packed =
+        _mm256_or_si256(_mm256_or_si256(pair, _mm256_slli_epi64(high4, 16)), _mm256_slli_epi64(low4, 32));
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(p.at), packed);
+    p.at[0][3] = static_cast<uint16_t>('0' + topLimb);
 }
 
 // Pieces of the slots some way behind the chain, whose balances were

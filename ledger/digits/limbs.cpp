@@ -89,10 +89,10 @@ Limbs limbsOfCells(const AmountVector& v)
 template <std::size_t L>
 static void cellsOfSettled(const Limbs& x, DigitVector<L>& v)
 {
-    for (int c = 0; c < int(L); ++c) {
+    for (int c = 0; c < int(L); c += limbDigits) {
         uint64_t limb = x.limb[c / limbDigits];
-        for (int d = 0; d < c % limbDigits; ++d) limb /= 10;
-        v[c] = static_cast<int32_t>(limb % 10);
+        for (int d = c; d < c + limbDigits && d < int(L); ++d, limb /= 10)
+            v[d] = static_cast<int32_t>(limb % 10);
     }
 }
 
