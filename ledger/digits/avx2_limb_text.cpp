@@ -201,16 +201,11 @@ AVX2_HELPER void piecesAlong(int32_t i, const Limbs* const& balance, AmountPiece
 
 // An amount's text from its pieces, by the integer units, in fourteen
 // stores: some are wider than their digits, and the stores after them take
-// the bytes over. A limb's ten digits; `wide` stores the last four as eight
-// bytes, the four after them zero.
-template <bool wide>
+// the bytes over.
+template <bool wide = false>
 AVX2_HELPER void putLimbPieces(const uint16_t* at, char* to)
 {
-    std::memcpy(to, digitPairs.of[at[0]], 2);
-    std::memcpy(to + 2, digitQuads.of[at[1]], 4);
-    uint64_t last = 0;
-    std::memcpy(&last, digitQuads.of[at[2]], 4);
-    std::memcpy(to + 6, &last, wide ? 8 : 4);
+    putPieces<wide>(at[0], at[1], at[2], to);
 }
 
 AVX2_HELPER void storeTwo(char sign, const AmountPieces& interest, const Limbs& next, SignedAmount& amount,

@@ -55,12 +55,23 @@ struct LimbPieces {
     return {pair, high4, low - high4 * 10000};
 }
 
+// A limb's ten digits from its pieces; `wide` stores the last four as eight
+// bytes, the four after them zero, for a caller whose next stores take
+// those bytes over.
+template <bool wide = false>
+[[gnu::always_inline]] inline void putPieces(uint32_t pair, uint32_t high4, uint32_t low4, char* at)
+{
+    std::memcpy(at, digitPairs.of[pair], 2);
+    std::memcpy(at + 2, digitQuads.of[high4], 4);
+    uint64_t last = 0;
+    std::memcpy(&last, digitQuads.of[low4], 4);
+    std::memcpy(at + 6, &last, wide ? 8 : 4);
+}
+
 [[gnu::always_inline]] inline void putLimbText(uint64_t limb, char* at)
 {
     const LimbPieces p = limbPieces(limb);
-    std::memcpy(at, digitPairs.of[p.pair], 2);
-    std::memcpy(at + 2, digitQuads.of[p.high4], 4);
-    std::memcpy(at + 6, digitQuads.of[p.low4], 4);
+    putPieces(p.pair, p.high4, p.low4, at);
 }
 
 // The bytes of a text around its digits: the sign, the 21st integer digit
@@ -101,11 +112,8 @@ struct ValueText {
 
 [[gnu::always_inline]] inline LimbText limbText(uint64_t limb)
 {
-    const LimbPieces p = limbPieces(limb);
     LimbText text;
-    std::memcpy(text.at, digitPairs.of[p.pair], 2);
-    std::memcpy(text.at + 2, digitQuads.of[p.high4], 4);
-    std::memcpy(text.at + 6, digitQuads.of[p.low4], 4);
+    putLimbText(limb, text.at);
     return text;
 }
 
