@@ -188,8 +188,9 @@ AVX2_HELPER void putPiecesOfDifference(const Limbs& next, const Limbs& old, Amou
     p.at[0][3] = static_cast<uint16_t>('0' + topLimb);
 }
 
-// Pieces of the slots some way behind the chain, whose balances were
-// stored steps before: their loads find them written.
+// Pieces of the slots two steps behind the chain. A wide load of a balance
+// just stored by the chain's narrow stores would wait for them to finish;
+// two steps later they have.
 constexpr int32_t piecesBehind = 2;
 
 AVX2_HELPER void piecesAlong(int32_t i, const Limbs* const& balance, AmountPieces* const& pieces)
@@ -199,15 +200,15 @@ AVX2_HELPER void piecesAlong(int32_t i, const Limbs* const& balance, AmountPiece
     putPiecesOfDifference(balance[j + 1], balance[j], pieces[j]);
 }
 
-// An amount's text from its pieces, by the integer units, in fourteen
-// stores: some are wider than their digits, and the stores after them take
-// the bytes over.
 template <bool wide = false>
 AVX2_HELPER void putLimbPieces(const uint16_t* at, char* to)
 {
     putPieces<wide>(at[0], at[1], at[2], to);
 }
 
+// The amount's text from its pieces, by the integer units, in fourteen
+// stores: some are wider than their digits, and the stores after them take
+// the bytes over; then the new balance's, by the vector units.
 AVX2_HELPER void storeTwo(char sign, const AmountPieces& interest, const Limbs& next, SignedAmount& amount,
                           SignedAmount& s, SignedAmount& copy)
 {
