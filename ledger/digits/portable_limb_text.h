@@ -1,6 +1,7 @@
-// A settled value's text in plain C++, from tables of two and four digits.
-// Inlined into the portable texts of a pass, and into the AVX2 ones, whose
-// integer units convert one value while the vector units take the other.
+// A settled value's text in plain C++, from tables of two and four digits,
+// inlined into the portable texts of a pass. The AVX2 engine takes the
+// tables, the quotients' multipliers and putPieces from here for the
+// interest amounts its integer units write.
 #pragma once
 
 #include <cstring>
