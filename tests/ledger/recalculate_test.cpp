@@ -63,7 +63,8 @@ TEST(Recalculation, RandomLedgersAgreeWithAnExactModel)
     int refused = 0, accepted = 0, ledgersOn[std::size(allDigitInstructions)] = {};
     // First, on every engine, the sign rules' edges: a payment equal to the balance, a loan equal to a
     // negative one, negative interest, "-" zeros, a tiny negative balance's interest truncated to "-" 0,
-    // and interest whose carries fill a ten-digit group of the balance's fraction with nines and one more.
+    // interest whose carries fill a ten-digit group of the balance's fraction with nines and one more,
+    // and interest whose truncation turns on the carry out of the product's lowest ten digits.
     const struct {
         char sign;
         const char *integer, *fraction, *rate;
@@ -76,7 +77,8 @@ TEST(Recalculation, RandomLedgersAgreeWithAnExactModel)
                  {'-', "0", "", "5", Payment, "0"},
                  {'-', "0", "", "5", Loan, "0"},
                  {'-', "0", "00000000000000000001", "5", Loan, "0"},
-                 {'+', "4999999999", "50000000005000000000", "0000000001", Loan, "0"}};
+                 {'+', "4999999999", "50000000005000000000", "0000000001", Loan, "0"},
+                 {'+', "0", "00080204010009765625", "00000001830000001024", Loan, "0"}};
     // An interest whose last carries alone take the balance to 10^21, as the last transaction.
     makeNewLedger(*l);
     setBeginningBalance(*l, '+', "999999999989999999773", "24715918530852137660");
