@@ -1,7 +1,9 @@
 #include "ledger/body_lines.h"
 
+#include <bit>
 #include <cstring>
 
+#include "ledger/digits/portable_limb_text.h"
 #include "ledger/number_text.h"
 
 const char beginningBalanceText[] = "Beginning balance: ";
@@ -203,10 +205,52 @@ static void clearLine(BodyLine& out, LineKind kind)
     out.rate = nullptr;
 }
 
+// The identifiers of most ledgers, a period of two digits and a number of
+// four ("01-0001a"), fill an 8-byte word: each is stored as that word. The
+// report reads an identifier back with an 8-byte load soon after; a load
+// that one store covers takes its bytes from that store, where one that
+// several stores cover waits until they have all reached the cache.
+static bool fitsIdWord(const Transaction& t)
+{
+    return std::endian::native == std::endian::little && t.period >= 0 && t.period <= 99 && t.number >= 0 &&
+           t.number <= 9999;
+}
+
+// Such an identifier without its letter, the letter's byte zero.
+static uint64_t idWordStart(const Transaction& t)
+{
+    auto pair = [](int32_t n) {
+        uint16_t p;
+        std::memcpy(&p, digitPairs.of[n], 2);
+        return uint64_t(p);
+    };
+    return pair(t.period) | uint64_t('-') << 16 | pair(t.number / 100) << 24 | pair(t.number % 100) << 40;
+}
+
+// The identifier and its zero byte into `out`; returns its length, 8.
+static int32_t putIdWord(char* out, uint64_t start, char letter)
+{
+    const uint64_t id = start | uint64_t(static_cast<uint8_t>(letter)) << 56;
+    std::memcpy(out, &id, 8);
+    out[8] = 0;
+    return 8;
+}
+
+static bool prepareWordIds(LineWalker& w, const Transaction& t)
+{
+    if (!fitsIdWord(t)) return false;
+    const uint64_t start = idWordStart(t);
+    for (int32_t k = 0; k < linesPerTransaction; ++k)
+        w.idLength = putIdWord(w.ids[k], start, lineLetter(static_cast<TransactionLine>(k)));
+    w.idPeriodLength = 2;
+    return true;
+}
+
 // Transaction i's twelve identifiers.
 static void prepareIds(LineWalker& w, int32_t i)
 {
     const Transaction& t = w.ledger->table[i];
+    if (prepareWordIds(w, t)) return;
     char start[lineIdSize] = {};
     w.idLength = formatIdStart(w.period, start, t.period, t.number) + 1;
     w.idPeriodLength = w.period.length;
@@ -236,36 +280,67 @@ static void shapeTransactionLines(LineWalker& w)
     w.linesShaped = true;
 }
 
+// Lines b and c: the period and number as the identifier shows them.
+constexpr Label periodLabel = label("Period: "), numberLabel = label("Transaction: ");
+
+// What describing transaction i's lines and measuring them share: all but
+// the identifiers, the description and the numbered labels.
+static void setTransactionParts(LineWalker& w, int32_t i)
+{
+    const Ledger& l = *w.ledger;
+    const Transaction& t = l.table[i];
+    if (!w.linesShaped) shapeTransactionLines(w);
+    BodyLine* out = w.lines;
+    for (int32_t k = 0; k < linesPerTransaction; ++k) out[k].transaction = i;
+    using enum TransactionLine;
+    setText(at(out, Type), typeLine(t.type));
+    setText(at(out, OldBalanceLabel), oldBalanceLabel(l, i, w.texts));
+    at(out, OldBalance).value = &t.oldBalance;
+    at(out, Amount).value = &t.amount;
+    at(out, NewBalance).value = &t.newBalance;
+}
+
 // Transaction i's twelve lines, described together once for all of them:
 // only a transaction's own parts are written, the rest is shaped once a
 // walk. Whatever points into the walker is set every time, so that a copy
 // of the walker describes its own lines.
 static void describeTransaction(LineWalker& w, int32_t i)
 {
-    const Ledger& l = *w.ledger;
-    const Transaction& t = l.table[i];
-    if (!w.linesShaped) shapeTransactionLines(w);
+    setTransactionParts(w, i);
     prepareIds(w, i);
     BodyLine* out = w.lines;
     for (int32_t k = 0; k < linesPerTransaction; ++k) {
-        out[k].transaction = i;
         out[k].id = w.ids[k];
         out[k].idLength = w.idLength;
     }
     using enum TransactionLine;
-    setDescription(w.lineTexts[0], at(out, Description), t);
-    // The period and number as the identifier shows them.
+    setDescription(w.lineTexts[0], at(out, Description), w.ledger->table[i]);
     BodyLine& period = at(out, Period);
     BodyLine& number = at(out, Number);
-    setNumberedText(w.lineTexts[1], period, label("Period: "), period.id, w.idPeriodLength);
-    setNumberedText(w.lineTexts[2], number, label("Transaction: "), number.id + w.idPeriodLength + 1,
+    setNumberedText(w.lineTexts[1], period, periodLabel, period.id, w.idPeriodLength);
+    setNumberedText(w.lineTexts[2], number, numberLabel, number.id + w.idPeriodLength + 1,
                     w.idLength - w.idPeriodLength - 2);
-    setText(at(out, Type), typeLine(t.type));
-    setText(at(out, OldBalanceLabel), oldBalanceLabel(l, i, w.texts));
-    at(out, OldBalance).value = &t.oldBalance;
-    at(out, Amount).value = &t.amount;
-    at(out, NewBalance).value = &t.newBalance;
     w.idTransaction = i;
+}
+
+const BodyLine* measureTransactionLines(LineWalker& w, int32_t i)
+{
+    setTransactionParts(w, i);
+    const Transaction& t = w.ledger->table[i];
+    const int32_t periodLength = wholeNumberLength(t.period, 2),
+                  numberLength = wholeNumberLength(t.number, 4);
+    BodyLine* out = w.lines;
+    for (int32_t k = 0; k < linesPerTransaction; ++k) {
+        out[k].id = nullptr;
+        out[k].idLength = periodLength + 1 + numberLength + 1;
+    }
+    using enum TransactionLine;
+    const Label lengths[] = {{nullptr, storedTextLength(t.description.data(), descriptionSize)},
+                             {nullptr, periodLabel.length + periodLength},
+                             {nullptr, numberLabel.length + numberLength}};
+    for (TransactionLine line : {Description, Period, Number}) setText(at(out, line), lengths[int32_t(line)]);
+    w.idTransaction = -1;
+    return out;
 }
 
 const BodyLine* describeTransactionLines(LineWalker& w, int32_t i)
@@ -301,9 +376,13 @@ static void setRepeatedValue(LineWalker& w, BodyLine& out, int32_t i, Transactio
     const Transaction& t = w.ledger->table[i];
     clearLine(out, ValueLine);
     out.transaction = i;
-    out.idLength = formatIdStart(w.period, w.written, t.period, t.number);
-    w.written[out.idLength++] = lineLetter(line);
-    w.written[out.idLength] = 0;
+    if (fitsIdWord(t)) {
+        out.idLength = putIdWord(w.written, idWordStart(t), lineLetter(line));
+    } else {
+        out.idLength = formatIdStart(w.period, w.written, t.period, t.number);
+        w.written[out.idLength++] = lineLetter(line);
+        w.written[out.idLength] = 0;
+    }
     out.id = w.written;
     out.value = &(t.*value);
 }
@@ -314,7 +393,8 @@ static void describeSummaryLine(LineWalker& w, SummaryLine s, BodyLine& out)
     const LedgerTotals& totals = l.currentTotals;
     const int32_t last = l.count - 1;
     auto amountOf = [&](int32_t type) {
-        setRepeatedValue(w, out, transactionOfType(w, type, s.ordinal), TransactionLine::Amount, &Transaction::amount);
+        setRepeatedValue(w, out, transactionOfType(w, type, s.ordinal), TransactionLine::Amount,
+                         &Transaction::amount);
     };
     auto total = [&](const SignedTotal& value) {
         clearLine(out, TotalLine);
@@ -329,8 +409,12 @@ static void describeSummaryLine(LineWalker& w, SummaryLine s, BodyLine& out)
     case PaymentTotalRow: total(totals.paymentTotal); return;
     case TransactionTotalRow: total(totals.transactionTotal); return;
     case BalancingTotalRow: total(totals.balancingTotal); return;
-    case BeginningBalanceRow: setRepeatedValue(w, out, 0, TransactionLine::OldBalance, &Transaction::oldBalance); return;
-    case EndingBalanceRow: setRepeatedValue(w, out, last, TransactionLine::NewBalance, &Transaction::newBalance); return;
+    case BeginningBalanceRow:
+        setRepeatedValue(w, out, 0, TransactionLine::OldBalance, &Transaction::oldBalance);
+        return;
+    case EndingBalanceRow:
+        setRepeatedValue(w, out, last, TransactionLine::NewBalance, &Transaction::newBalance);
+        return;
     default: break;
     }
     clearLine(out, SummaryLabelLine);
@@ -351,4 +435,3 @@ void describeBodyLine(LineWalker& w, int32_t line, BodyLine& out)
     const TypeCounts& c = w.counts;
     describeSummaryLine(w, summaryLine(line - first, c.interest, c.loan, c.payment), out);
 }
-

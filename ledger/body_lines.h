@@ -150,3 +150,8 @@ void describeBodyLine(LineWalker& w, int32_t line, BodyLine& out);
 // one by one, for a walk that takes every line (the report); valid as long
 // as a line of describeBodyLine.
 const BodyLine* describeTransactionLines(LineWalker& w, int32_t i);
+
+// The same lines with only what measuring them takes: their kinds, lengths
+// and values. No identifier or text is written, and their pointers are
+// null; the walker describes its next line afresh.
+const BodyLine* measureTransactionLines(LineWalker& w, int32_t i);

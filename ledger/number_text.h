@@ -7,3 +7,6 @@
 
 // Writes the text (no zero byte, at most 11 characters) and returns its length.
 int32_t formatWholeNumber(char* out, int32_t value, int32_t minDigits);
+
+// The length formatWholeNumber would return, with nothing written.
+int32_t wholeNumberLength(int32_t value, int32_t minDigits);
