@@ -20,15 +20,17 @@ using Wide = unsigned __int128;
 // A rate limb and its share of 2^64 / 10^10 rounded down: the high word of
 // a x share is a x limb / 10^10 or one less, for any a of 64 bits, so that
 // a x limb less that quotient's 10^10 lies below 2 x 10^10 and can be
-// worked out in the low words alone.
+// worked out in the low words alone. lowPart is the low limb's share of
+// 2^62 / 10^20 rounded down.
 struct RateShares {
-    uint64_t low, high, lowShare, highShare;
+    uint64_t low, high, lowShare, highShare, lowPart;
 };
 
 inline RateShares sharesOf(const RateLimbs& r)
 {
     return {r.low, r.high, static_cast<uint64_t>((Wide(r.low) << 64) / limbBase),
-            static_cast<uint64_t>((Wide(r.high) << 64) / limbBase)};
+            static_cast<uint64_t>((Wide(r.high) << 64) / limbBase),
+            static_cast<uint64_t>((Wide(r.low) << 62) / (Wide(limbBase) * limbBase))};
 }
 
 [[gnu::always_inline]] inline uint64_t highWord(uint64_t a, uint64_t b)
@@ -42,30 +44,42 @@ struct RunBalance {
     uint64_t a0, a1, a2, top;
 };
 
+// The carry out of the truncated columns 0 and 1 into column 2 (below 4):
+// column 1's products less their quotients' 10^10, plus column 0's
+// quotient, over 10^10, rounded down. With limbs 0 and 1 below 2^34, a
+// quarter of the low words of their products by the shares of column 1,
+// plus limb 0 x lowPart, make in units of 2^-62 a sum that the exact value
+// passes by less than 2^-27 or falls short of by less than 2^-32. Only a
+// sum that close to a whole number, about one step in 2^27, takes the
+// exact columns.
+[[gnu::always_inline]] inline uint64_t carryBelow(const RunBalance& x, const RateShares& r, uint64_t up1,
+                                                  uint64_t low01, uint64_t low10)
+{
+    constexpr uint64_t one = uint64_t(1) << 62, under = uint64_t(1) << 35, over = uint64_t(1) << 30;
+    const uint64_t close = (low01 >> 2) + (low10 >> 2) + x.a0 * r.lowPart;
+    if (((close & (one - 1)) - over) <= one - under - over) [[likely]]
+        return close >> 62;
+    const uint64_t q00 = highWord(x.a0, r.lowShare);
+    const uint64_t m1 = x.a0 * r.high + x.a1 * r.low - up1 * limbBase;
+    return limbQuotient(m1 + q00 + uint64_t(x.a0 * r.low - q00 * limbBase >= limbBase));
+}
+
 // One step: each product's column is kept as its quotient by 10^10, carried
 // one limb up at once, and the low words less those quotients' 10^10, so
 // that nothing waits for a 128-bit sum. Each limb of the sum is then split
-// once. Columns 0 and 1 give only the carry into column 2 (below 6), added
-// after the split so that the split does not wait for it.
-//
-// Column 0 adds to that carry only the one that q00 may fall short by, and
-// one more can only move the quotient when column 1's sum is one below a
-// multiple of 10^10, whose last ten bits are then all ones: in the other
-// 1023 cases of 1024 its two products are left out.
+// once. The carry out of columns 0 and 1 is added after the split, so that
+// the split does not wait for it.
 [[gnu::always_inline]] inline RunBalance nextRunBalance(const RunBalance& x, const RateShares& r)
 {
-    const uint64_t q00 = highWord(x.a0, r.lowShare), q01 = highWord(x.a0, r.highShare),
-                   q10 = highWord(x.a1, r.lowShare), q11 = highWord(x.a1, r.highShare),
-                   q20 = highWord(x.a2, r.lowShare), q21 = highWord(x.a2, r.highShare),
-                   q30 = highWord(x.top, r.lowShare), q31 = highWord(x.top, r.highShare);
+    const Wide p01 = Wide(x.a0) * r.highShare, p10 = Wide(x.a1) * r.lowShare;
+    const uint64_t q01 = static_cast<uint64_t>(p01 >> 64), q10 = static_cast<uint64_t>(p10 >> 64),
+                   q11 = highWord(x.a1, r.highShare), q20 = highWord(x.a2, r.lowShare),
+                   q21 = highWord(x.a2, r.highShare), q30 = highWord(x.top, r.lowShare),
+                   q31 = highWord(x.top, r.highShare);
     const uint64_t up1 = q01 + q10, up2 = q11 + q20, up3 = q21 + q30;
-    const uint64_t m1 = x.a0 * r.high + x.a1 * r.low - up1 * limbBase,
-                   m2 = x.a1 * r.high + x.a2 * r.low - up2 * limbBase,
+    const uint64_t m2 = x.a1 * r.high + x.a2 * r.low - up2 * limbBase,
                    m3 = x.a2 * r.high + x.top * r.low - up3 * limbBase, m4 = x.top * r.high - q31 * limbBase;
-    uint64_t columns = m1 + q00;
-    if ((columns & 1023) == 1023) [[unlikely]]
-        columns += uint64_t(x.a0 * r.low - q00 * limbBase >= limbBase);
-    const uint64_t below = limbQuotient(columns);
+    const uint64_t below = carryBelow(x, r, up1, static_cast<uint64_t>(p01), static_cast<uint64_t>(p10));
     const uint64_t s0 = x.a0 + m2 + up1, s1 = x.a1 + m3 + up2, s2 = x.a2 + m4 + up3;
     const uint64_t h0 = limbQuotient(s0), h1 = limbQuotient(s1), h2 = limbQuotient(s2);
     return {s0 - h0 * limbBase + below, s1 - h1 * limbBase + h0, s2 - h2 * limbBase + h1, x.top + q31 + h2};
