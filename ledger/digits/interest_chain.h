@@ -57,11 +57,13 @@ struct RunBalance {
 {
     constexpr uint64_t one = uint64_t(1) << 62, under = uint64_t(1) << 35, over = uint64_t(1) << 30;
     const uint64_t close = (low01 >> 2) + (low10 >> 2) + x.a0 * r.lowPart;
-    if (((close & (one - 1)) - over) <= one - under - over) [[likely]]
-        return close >> 62;
-    const uint64_t q00 = highWord(x.a0, r.lowShare);
-    const uint64_t m1 = x.a0 * r.high + x.a1 * r.low - up1 * limbBase;
-    return limbQuotient(m1 + q00 + uint64_t(x.a0 * r.low - q00 * limbBase >= limbBase));
+    uint64_t carry = close >> 62;
+    if (((close & (one - 1)) - over) > one - under - over) [[unlikely]] {
+        const uint64_t q00 = highWord(x.a0, r.lowShare);
+        const uint64_t m1 = x.a0 * r.high + x.a1 * r.low - up1 * limbBase;
+        carry = limbQuotient(m1 + q00 + uint64_t(x.a0 * r.low - q00 * limbBase >= limbBase));
+    }
+    return carry;
 }
 
 // One step: each product's column is kept as its quotient by 10^10, carried
