@@ -1,7 +1,8 @@
 // A settled value's text in plain C++, from tables of two and four digits,
 // inlined into the portable texts of a pass. The AVX2 engine takes the
 // tables, the quotients' multipliers and putPieces from here for the
-// interest amounts its integer units write.
+// interest amounts its integer units write; the whole numbers of periods,
+// transaction numbers and counts take the table of pairs.
 #pragma once
 
 #include <cstring>
