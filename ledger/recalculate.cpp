@@ -31,14 +31,15 @@ static void accumulate(Limbs& sum, const Limbs& a)
 // balance would reach 10^21.
 static int32_t chargeInterestRun(const Ledger& l, int32_t i, int32_t& p, RunningTotals& totals)
 {
-    int32_t count = 0;
-    while (i + count < l.count && l.table[i + count].type == Interest) ++count;
+    const ChargedRun run =
+        ChargeInterestRun(workTable, i, &l.table[i], l.count - i, rateLimbsOf(l.header.ratePerPeriod));
+    if (!run.fits) return 0;
+    const int32_t count = run.count;
     const char sign = workTable.sign[i];
     for (int32_t k = 0; k < count; ++k) workTable.period[i + k] = ++p;
     std::fill_n(workTable.number + i, count, 1);
     std::memset(workTable.sign + i + 1, sign, size_t(count));
     const Limbs* balance = workTable.balance + i;
-    if (ChargeInterestRun(workTable, i, count, rateLimbsOf(l.header.ratePerPeriod)) < count) return 0;
     accumulate(sign == '-' ? totals.interestMinus : totals.interestPlus,
                limbDifference(balance[count], balance[0]));
     return count;

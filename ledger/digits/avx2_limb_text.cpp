@@ -235,15 +235,16 @@ AVX2_CODE void Avx2StoreLimbText(char sign, const Limbs& v, SignedAmount& s)
     put(textOf(sign, lowLimbs(v), v.limb[4]), s);
 }
 
-AVX2_CODE int32_t Avx2ChargeInterestRun(BalanceTable& b, int32_t first, int32_t count, const RateLimbs& r)
+AVX2_CODE ChargedRun Avx2ChargeInterestRun(BalanceTable& b, int32_t first, const Transaction* slots,
+                                           int32_t limit, const RateLimbs& r)
 {
     Limbs* const balance = b.balance + first;
     AmountPieces* const pieces = b.amountPieces + first;
-    const int32_t charged =
-        chargeInterestAlong(balance[0], r, balance + 1, count, piecesAlong, balance, pieces);
-    for (int32_t j = std::max(0, charged - piecesBehind); j < charged; ++j)
+    const ChargedRun run =
+        chargeInterestAlong(balance[0], r, balance + 1, slots, limit, piecesAlong, balance, pieces);
+    for (int32_t j = std::max(0, run.count - piecesBehind); j < run.count; ++j)
         putPiecesOfDifference(balance[j + 1], balance[j], pieces[j]);
-    return charged;
+    return run;
 }
 
 AVX2_CODE void Avx2WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t,

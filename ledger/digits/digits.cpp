@@ -133,13 +133,14 @@ bool MultiplyByRate(const AmountVector& a, const DigitField<fractionDigits>& rat
     return PortableMultiplyByRate(a, rate, r);
 }
 
-int32_t ChargeInterestRun(BalanceTable& b, int32_t first, int32_t count, const RateLimbs& r)
+ChargedRun ChargeInterestRun(BalanceTable& b, int32_t first, const Transaction* slots, int32_t limit,
+                             const RateLimbs& r)
 {
 #if TARNWELL_AVX2_DIGITS
     b.piecesAlongChain = avx2InUse();
-    if (b.piecesAlongChain) return Avx2ChargeInterestRun(b, first, count, r);
+    if (b.piecesAlongChain) return Avx2ChargeInterestRun(b, first, slots, limit, r);
 #endif
-    return chargeInterestLimbs(b.balance[first], r, b.balance + first + 1, count);
+    return chargeInterestLimbs(b.balance[first], r, b.balance + first + 1, slots, limit);
 }
 
 void WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t, int32_t count)

@@ -60,7 +60,7 @@ void prepareTrial()
 // One trial's work; the result is kept so that it is not optimised away.
 int32_t trialWork()
 {
-    ChargeInterestRun(trialBalances, 0, trialTransactions, trialRate);
+    ChargeInterestRun(trialBalances, 0, trialTable.data(), trialTransactions, trialRate);
     WriteBalanceTexts(trialBalances, trialBeginning, trialTable.data(), trialTransactions);
     return trialTable[trialTransactions - 1].newBalance.fraction[19];
 }

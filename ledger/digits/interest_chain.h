@@ -109,16 +109,19 @@ inline RunBalance runBalanceOf(const Limbs& x)
 // Each balance is settled as the chain goes, apart from it: nothing of the
 // chain waits for a settled balance.
 template <typename Alongside, typename... Context>
-[[gnu::always_inline]] inline int32_t chargeInterestAlong(const Limbs& start, const RateLimbs& r, Limbs* next,
-                                                          int32_t count, Alongside alongside,
-                                                          Context&... context)
+[[gnu::always_inline]] inline ChargedRun chargeInterestAlong(const Limbs& start, const RateLimbs& r,
+                                                             Limbs* next, const Transaction* slots,
+                                                             int32_t limit, Alongside alongside,
+                                                             Context&... context)
 {
     const RateShares shares = sharesOf(r);
     RunBalance running = runBalanceOf(start);
-    for (int32_t i = 0; i < count; ++i) {
+    int32_t i = 0;
+    do {
         running = nextRunBalance(running, shares);
-        if (!settleRunBalance(running, next[i])) return i;
+        if (!settleRunBalance(running, next[i])) return {i, false};
         alongside(i, context...);
-    }
-    return count;
+        ++i;
+    } while (i < limit && slots[i].type == Interest);
+    return {i, true};
 }

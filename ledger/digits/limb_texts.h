@@ -54,7 +54,8 @@ constexpr char limbTextCode(int byte) { return byte == 2 || limbTextDigit(byte) 
 AVX2_CODE void Avx2StoreLimbText(char sign, const Limbs& v, SignedAmount& s);
 // ChargeInterestRun on AVX2: the interest amounts' pieces worked out on
 // the vector units along the chain, whose multiplications leave them idle.
-AVX2_CODE int32_t Avx2ChargeInterestRun(BalanceTable& b, int32_t first, int32_t count, const RateLimbs& r);
+AVX2_CODE ChargedRun Avx2ChargeInterestRun(BalanceTable& b, int32_t first, const Transaction* slots,
+                                           int32_t limit, const RateLimbs& r);
 AVX2_CODE void Avx2WriteBalanceTexts(const BalanceTable& b, const SignedAmount& beginning, Transaction* t,
                                      int32_t count);
 #endif

@@ -69,9 +69,10 @@ Limbs interestOf(const Limbs& x, const RateLimbs& r)
     return limbDifference(next, x);
 }
 
-int32_t chargeInterestLimbs(const Limbs& start, const RateLimbs& r, Limbs* next, int32_t count)
+ChargedRun chargeInterestLimbs(const Limbs& start, const RateLimbs& r, Limbs* next, const Transaction* slots,
+                               int32_t limit)
 {
-    return chargeInterestAlong(start, r, next, count, [](int32_t) {});
+    return chargeInterestAlong(start, r, next, slots, limit, [](int32_t) {});
 }
 
 // ---- Cells ----------------------------------------------------------------

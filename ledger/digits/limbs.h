@@ -68,11 +68,21 @@ int compareLimbs(const Limbs& x, const Limbs& y);
 // x x rate truncated toward zero at the 20th decimal, settled.
 Limbs interestOf(const Limbs& x, const RateLimbs& r);
 
-// The new balances of `count` interest transactions in a row, from the
-// settled balance `start`: next[i] is the balance after the (i + 1)th,
-// settled. Returns how many fit below 10^21, count when all do; the
-// balances from the first that does not fit on are not all written.
-int32_t chargeInterestLimbs(const Limbs& start, const RateLimbs& r, Limbs* next, int32_t count);
+// A run of interest transactions: how many were charged, and whether all
+// their balances fit below 10^21. When one does not, count is how many did,
+// and the balances from that one on are not all written.
+struct ChargedRun {
+    int32_t count;
+    bool fits;
+};
+
+// The new balances of the interest transactions in a row from slots[0], an
+// interest transaction, at most `limit` of them, from the settled balance
+// `start`: next[i] is the balance after slots[i], settled. Each type is
+// read as the chain goes, while its products are under way: a scan of its
+// own before would wait on a cache line for every slot.
+ChargedRun chargeInterestLimbs(const Limbs& start, const RateLimbs& r, Limbs* next, const Transaction* slots,
+                               int32_t limit);
 
 // An interest amount's four low limbs as indices of the digit tables: limb
 // k's first two digits, its next four and its last four in at[k][0-2], and
@@ -97,7 +107,8 @@ struct BalanceTable {
     bool piecesAlongChain;
 };
 
-// The interest run of slots first to first + count - 1 on the engine in
-// use: chargeInterestLimbs from balance[first] into the balances after it,
-// with what that engine works out along the chain.
-int32_t ChargeInterestRun(BalanceTable& b, int32_t first, int32_t count, const RateLimbs& r);
+// The interest run from slot first (slots, at most limit of them) on the
+// engine in use: chargeInterestLimbs from balance[first] into the balances
+// after it, with what that engine works out along the chain.
+ChargedRun ChargeInterestRun(BalanceTable& b, int32_t first, const Transaction* slots, int32_t limit,
+                             const RateLimbs& r);
