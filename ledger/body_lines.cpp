@@ -241,7 +241,8 @@ static bool prepareWordIds(LineWalker& w, const Transaction& t)
     if (!fitsIdWord(t)) return false;
     const uint64_t start = idWordStart(t);
     for (int32_t k = 0; k < linesPerTransaction; ++k)
-        w.idLength = putIdWord(w.ids[k], start, lineLetter(static_cast<TransactionLine>(k)));
+        putIdWord(w.ids[k], start, lineLetter(static_cast<TransactionLine>(k)));
+    w.idLength = 8;
     w.idPeriodLength = 2;
     return true;
 }
@@ -335,10 +336,9 @@ const BodyLine* measureTransactionLines(LineWalker& w, int32_t i)
         out[k].idLength = periodLength + 1 + numberLength + 1;
     }
     using enum TransactionLine;
-    const Label lengths[] = {{nullptr, storedTextLength(t.description.data(), descriptionSize)},
-                             {nullptr, periodLabel.length + periodLength},
-                             {nullptr, numberLabel.length + numberLength}};
-    for (TransactionLine line : {Description, Period, Number}) setText(at(out, line), lengths[int32_t(line)]);
+    setText(at(out, Description), {nullptr, storedTextLength(t.description.data(), descriptionSize)});
+    setText(at(out, Period), {nullptr, periodLabel.length + periodLength});
+    setText(at(out, Number), {nullptr, numberLabel.length + numberLength});
     w.idTransaction = -1;
     return out;
 }
