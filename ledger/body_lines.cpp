@@ -91,13 +91,19 @@ static int32_t formatIdStart(PeriodText& p, char* out, int32_t period, int32_t n
     return p.length + 1 + formatWholeNumber(out + p.length + 1, number, 4);
 }
 
-int32_t formatLineId(char* out, int32_t period, int32_t number, char letter)
+// The whole identifier with its zero byte; returns its length.
+static int32_t formatId(PeriodText& p, char* out, int32_t period, int32_t number, char letter)
 {
-    PeriodText p{};
     int32_t n = formatIdStart(p, out, period, number);
     out[n++] = letter;
     out[n] = 0;
     return n;
+}
+
+int32_t formatLineId(char* out, int32_t period, int32_t number, char letter)
+{
+    PeriodText p{};
+    return formatId(p, out, period, number, letter);
 }
 
 // ---- Label texts --------------------------------------------------------
@@ -236,30 +242,18 @@ static int32_t putIdWord(char* out, uint64_t start, char letter)
     return 8;
 }
 
-static bool prepareWordIds(LineWalker& w, const Transaction& t)
-{
-    if (!fitsIdWord(t)) return false;
-    const uint64_t start = idWordStart(t);
-    for (int32_t k = 0; k < linesPerTransaction; ++k)
-        putIdWord(w.ids[k], start, lineLetter(static_cast<TransactionLine>(k)));
-    w.idLength = 8;
-    w.idPeriodLength = 2;
-    return true;
-}
-
 // Transaction i's twelve identifiers.
 static void prepareIds(LineWalker& w, int32_t i)
 {
     const Transaction& t = w.ledger->table[i];
-    if (prepareWordIds(w, t)) return;
-    char start[lineIdSize] = {};
-    w.idLength = formatIdStart(w.period, start, t.period, t.number) + 1;
-    w.idPeriodLength = w.period.length;
+    const bool word = fitsIdWord(t);
+    const uint64_t start = word ? idWordStart(t) : 0;
     for (int32_t k = 0; k < linesPerTransaction; ++k) {
-        std::memcpy(w.ids[k], start, lineIdSize);
-        w.ids[k][w.idLength - 1] = lineLetter(static_cast<TransactionLine>(k));
-        w.ids[k][w.idLength] = 0;
+        const char letter = lineLetter(static_cast<TransactionLine>(k));
+        w.idLength = word ? putIdWord(w.ids[k], start, letter)
+                          : formatId(w.period, w.ids[k], t.period, t.number, letter);
     }
+    w.idPeriodLength = word ? 2 : w.period.length;
 }
 
 // What the twelve lines of every transaction share: their kinds, the fixed
@@ -376,13 +370,8 @@ static void setRepeatedValue(LineWalker& w, BodyLine& out, int32_t i, Transactio
     const Transaction& t = w.ledger->table[i];
     clearLine(out, ValueLine);
     out.transaction = i;
-    if (fitsIdWord(t)) {
-        out.idLength = putIdWord(w.written, idWordStart(t), lineLetter(line));
-    } else {
-        out.idLength = formatIdStart(w.period, w.written, t.period, t.number);
-        w.written[out.idLength++] = lineLetter(line);
-        w.written[out.idLength] = 0;
-    }
+    out.idLength = fitsIdWord(t) ? putIdWord(w.written, idWordStart(t), lineLetter(line))
+                                 : formatId(w.period, w.written, t.period, t.number, lineLetter(line));
     out.id = w.written;
     out.value = &(t.*value);
 }
