@@ -29,15 +29,14 @@ constexpr auto every = lanes<uint32_t, 8>([](int) { return C; });
 // operand costs none; read through a pointer an empty asm hides, the table
 // is known only by its address.
 struct LaneConstants {
-    Lanes<uint32_t, 8> reciprocal, limbHalf, scale, one, below[4], power[3];
+    Lanes<uint32_t, 8> reciprocal, limbHalf, scale, one, below[4];
 };
 constexpr LaneConstants laneConstants = {
     every<halfReciprocal>,
     every<100000>,
     every<halfFractionScale>,
     every<1>,
-    {every<(1u << 27) - 1>, every<(1u << 26) - 1>, every<(1u << 25) - 1>, every<(1u << 24) - 1>},
-    {every<25>, every<125>, every<625>}};
+    {every<(1u << 27) - 1>, every<(1u << 26) - 1>, every<(1u << 25) - 1>, every<(1u << 24) - 1>}};
 static_assert(halfFractionBits == 28);
 
 AVX2_HELPER const LaneConstants& inMemory(const LaneConstants& constants)
@@ -65,10 +64,10 @@ struct HalfDigits {
 
 // Five times the fraction, whose point is one bit lower each time, puts
 // digit k at bits 27 - k and up, with nothing above; the fraction is what
-// lies below, and the digit alone what differs from it. Fraction k is then
-// 5^k times the first one below bit 28 - k, so each is one product of the
-// first rather than the end of a chain: the digits of a value come out
-// sooner, and more values are under way at once.
+// lies below, and the digit alone what differs from it. Each step is a
+// shift, an add and a mask: a product of the first fraction by 5^k would
+// end the chain sooner, but a 32-bit lane product is two micro-operations
+// on Intel's cores, and the pass is bound by how many it issues.
 AVX2_HELPER __m256i timesFive(__m256i f) { return _mm256_add_epi32(f, _mm256_slli_epi32(f, 2)); }
 
 AVX2_HELPER HalfDigits digitsOf(__m256i halves, const LaneConstants& c)
@@ -76,10 +75,10 @@ AVX2_HELPER HalfDigits digitsOf(__m256i halves, const LaneConstants& c)
     const __m256i f = _mm256_add_epi32(
         _mm256_srli_epi32(_mm256_mullo_epi32(halves, load(c.scale)), halfFractionShift), load(c.one));
     const __m256i p0 = timesFive(f), f1 = _mm256_and_si256(p0, load(c.below[0]));
-    const __m256i f2 = _mm256_and_si256(_mm256_mullo_epi32(f, load(c.power[0])), load(c.below[1]));
-    const __m256i f3 = _mm256_and_si256(_mm256_mullo_epi32(f, load(c.power[1])), load(c.below[2]));
-    const __m256i f4 = _mm256_and_si256(_mm256_mullo_epi32(f, load(c.power[2])), load(c.below[3]));
-    const __m256i p1 = timesFive(f1), p2 = timesFive(f2), p3 = timesFive(f3), p4 = timesFive(f4);
+    const __m256i p1 = timesFive(f1), f2 = _mm256_and_si256(p1, load(c.below[1]));
+    const __m256i p2 = timesFive(f2), f3 = _mm256_and_si256(p2, load(c.below[2]));
+    const __m256i p3 = timesFive(f3), f4 = _mm256_and_si256(p3, load(c.below[3]));
+    const __m256i p4 = timesFive(f4);
     // Digit k to byte k: moved down by 27 - 9k bits.
     const __m256i first = _mm256_or_si256(
         _mm256_or_si256(_mm256_srli_epi32(p0, 27), _mm256_srli_epi32(_mm256_xor_si256(p1, f2), 18)),
