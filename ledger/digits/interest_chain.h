@@ -87,12 +87,29 @@ struct RunBalance {
     return {s0 - h0 * limbBase + below, s1 - h1 * limbBase + h0, s2 - h2 * limbBase + h1, x.top + q31 + h2};
 }
 
+// 0 to 31 times 10^10. The top limb is split off the chain's path, and
+// there its multiple of 10^10 is read from here rather than multiplied: a
+// product would take a turn on the one port Intel's cores multiply
+// integers on, the port the chain's next products wait for. A step from a
+// value below 10^21 stays below 2 x 10^21, so its top limb's quotient is
+// below 20 and the split exact (interestOf takes the difference of such a
+// step, fitting or not).
+struct LimbMultiples {
+    uint64_t of[32];
+};
+
+inline constexpr LimbMultiples limbMultiples = [] {
+    LimbMultiples m{};
+    for (int k = 0; k < 32; ++k) m.of[k] = k * limbBase;
+    return m;
+}();
+
 // A carry out of a low limb is rare enough (one in 10^9) to be left to a
 // ripple that is branched to.
 [[gnu::always_inline]] inline bool settleRunBalance(const RunBalance& x, Limbs& s)
 {
     const uint64_t highest = limbQuotient(x.top);
-    s = {{x.a0, x.a1, x.a2, x.top - highest * limbBase, highest}};
+    s = {{x.a0, x.a1, x.a2, x.top - limbMultiples.of[highest & 31], highest}};
     if (x.a0 < limbBase && x.a1 < limbBase && x.a2 < limbBase) [[likely]]
         return highest < 10;
     return settleLimbs(s);
